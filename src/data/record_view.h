@@ -1,0 +1,130 @@
+#pragma once
+
+#include "data/sqlite.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pentarix {
+
+class RecordView;
+
+// Something that follows a view: bound controls, grid models.
+class ViewListener {
+public:
+    virtual ~ViewListener() = default;
+    // The current row changed, or the rows visible through the filter did.
+    virtual void viewMoved(RecordView& view) = 0;
+    // One field of the current row was given a new value.
+    virtual void fieldChanged(RecordView& view, int column) { viewMoved(view); }
+    // The view is being destroyed; drop every reference to it.
+    virtual void viewClosing(RecordView& view) {}
+};
+
+// A window's view of one whole table: its own connection, its own copy of the
+// rows as read at the last refresh, a filter evaluated on that copy, a current
+// row and pending edits that reach the file only on Update or Save.
+class RecordView {
+public:
+    enum class ColumnKind { Text, Numeric };
+
+    // Opens the file (never creates it) and reads the whole table.
+    RecordView(const QString& databasePath, const QString& table);
+    ~RecordView();
+    RecordView(const RecordView&) = delete;
+    RecordView& operator=(const RecordView&) = delete;
+
+    const QString& table() const noexcept { return table_; }
+    bool isOpen() const noexcept { return connection_.isOpen(); }
+    void close();
+
+    // --- The operations the windows use.
+    void Refresh();
+    // "field='value'"; the field in any letter case, the value up to the final
+    // apostrophe. An empty text shows every row again.
+    void Filter(const QString& filterText);
+    const QString& filter() const noexcept { return filter_; }
+    int RecordCount() const noexcept { return static_cast<int>(visible_.size()); }
+    bool BOF() const noexcept { return current_ < 0; }
+    bool hasCurrentRow() const noexcept { return current_ >= 0; }
+    void AddNew();
+    QString Fields(const QString& field) const;
+    void setField(const QString& field, const QString& value);
+    void Update();
+    void Save();
+    void Delete();
+    bool hasPendingChange() const noexcept;
+
+    // --- Columns and rows, for bindings and grids.
+    int columnCount() const noexcept { return static_cast<int>(columns_.size()); }
+    // -1 when the table has no such field; names compare in any letter case.
+    int columnIndex(const QString& field) const;
+    const QString& columnName(int column) const { return columns_[static_cast<std::size_t>(column)].name; }
+    ColumnKind columnKind(int column) const { return columns_[static_cast<std::size_t>(column)].kind; }
+    // The text of a field of the n-th visible row; empty for an empty field.
+    QString text(int visibleRow, int column) const;
+    QString currentText(int column) const;
+    int currentIndex() const noexcept { return current_; }
+
+    void addListener(ViewListener* listener);
+    void removeListener(ViewListener* listener);
+
+private:
+    struct Column {
+        QString name;
+        std::string quoted;
+        ColumnKind kind;
+    };
+    struct Cell {
+        enum class Kind : std::uint8_t { Null, Integer, Real, Text };
+        Kind kind = Kind::Null;
+        std::uint32_t length = 0;
+        union {
+            std::int64_t integer;
+            double real;
+            std::uint64_t offset = 0;
+        };
+    };
+    struct Row {
+        std::int64_t rowid = 0;
+        bool stored = true;          // false: added through the view, not in the file yet
+        std::uint64_t dirty = 0;     // fields edited and not yet stored, one bit per column
+    };
+
+    void readColumns();
+    void notifyMoved();
+    void notifyField(int column);
+    int requireColumn(const QString& field) const;
+    Cell* rowCells(int row) { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
+    const Cell* rowCells(int row) const { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
+    std::string_view cellBytes(const Cell& cell) const;
+    QString cellText(const Cell& cell) const;
+    Cell textCell(std::string_view utf8);
+    void commitRow(int row);
+    void showAll();
+    void compactArenaIfWasteful();
+
+    QString table_;
+    std::string quotedTable_;
+    sql::Connection connection_;
+    std::vector<Column> columns_;
+
+    std::vector<Row> rows_;
+    std::vector<Cell> cells_;   // rows_.size() * columns_.size(), row after row
+    std::string arena_;         // the bytes of every text cell
+    std::size_t liveBytes_ = 0; // bytes in the arena that cells still use
+
+    QString filter_;
+    std::vector<int> visible_;  // indexes into rows_ of the rows the filter lets through
+    int current_ = -1;          // index into visible_, -1 for none
+
+    std::vector<ViewListener*> listeners_;
+};
+
+} // namespace pentarix

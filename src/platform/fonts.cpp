@@ -1,0 +1,34 @@
+#include "platform/fonts.h"
+
+#include <QStringList>
+
+namespace pentarix::fonts {
+
+namespace {
+
+QFont make(const QStringList& families, double points, bool bold) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+const QString kFallback = QStringLiteral("Noto Sans Arabic");
+
+} // namespace
+
+QFont nazanin(double points, bool bold) { return make({QStringLiteral("Nazli"), kFallback}, points, bold); }
+
+// Titr has no Latin letters; digits and Latin text fall back.
+QFont titr(double points, bool bold) { return make({QStringLiteral("Titr"), kFallback}, points, bold); }
+
+QFont mitra(double points, bool bold) { return make({QStringLiteral("FreeFarsi"), kFallback}, points, bold); }
+
+QFont arial(double points, bool bold) {
+    return make({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nazli"),
+                 kFallback},
+                points, bold);
+}
+
+} // namespace pentarix::fonts

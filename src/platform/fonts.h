@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+// Persian fonts standing in for the ones the windows were designed with.
+namespace pentarix::fonts {
+
+QFont nazanin(double points = 12, bool bold = true); // "B Nazanin": Nazli
+QFont titr(double points, bool bold = true);         // "B Titr": Titr
+QFont mitra(double points, bool bold = true);        // "B Mitra": FreeFarsi
+QFont arial(double points, bool bold = true);        // "Arial": a Latin sans face with Persian fallback
+
+} // namespace pentarix::fonts

@@ -1,0 +1,46 @@
+#include "platform/form.h"
+
+#include "data/data_store.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+
+namespace pentarix {
+
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setLayoutDirection(Qt::RightToLeft);
+}
+
+Form::~Form() = default;
+
+RecordView* Form::openView(const QString& table) {
+    views_.push_back(std::make_unique<RecordView>(DataStore::defaultPath(), table));
+    return views_.back().get();
+}
+
+void Form::showModal() {
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    if (unloaded_) return;
+    QEventLoop loop;
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    unloaded_ = true;
+    Form_Unload();
+    event->accept();
+    // A pending change of any view is dropped with the view.
+    for (auto& view : views_) view->close();
+    Q_EMIT unloaded();
+    deleteLater();
+}
+
+} // namespace pentarix

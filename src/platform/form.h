@@ -1,0 +1,72 @@
+#pragma once
+
+#include "data/record_view.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace pentarix {
+
+// A window as the system's windows behave: loaded on first access (its views
+// open, then Form_Load runs), unloaded when it closes (Form_Unload runs, its
+// views close, the object goes away) and loaded afresh on the next access.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // Shows the window modally and returns once it has been unloaded.
+    void showModal();
+    bool isUnloaded() const noexcept { return unloaded_; }
+
+Q_SIGNALS:
+    void unloaded();
+
+protected:
+    // Opens a view of a whole table on the database file; the window owns it
+    // until it unloads.
+    RecordView* openView(const QString& table);
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::vector<std::unique_ptr<RecordView>> views_;
+    bool unloaded_ = false;
+};
+
+// The one instance of a window class, loaded on demand.
+template <class T>
+class FormSlot {
+public:
+    T& operator()() {
+        if (!form_) {
+            T* form = new T();
+            form_ = form;
+            QObject::connect(form, &Form::unloaded, form, [this, form] {
+                if (form_ == form) form_ = nullptr;
+            });
+            form->Form_Load();
+        }
+        return *form_;
+    }
+    bool isLoaded() const { return form_ != nullptr; }
+    T* peek() const { return form_; }
+    // Drops the window without running its handlers (tests and shutdown).
+    void discard() {
+        if (T* form = form_) {
+            form_ = nullptr;
+            delete form;
+        }
+    }
+
+private:
+    QPointer<T> form_;
+};
+
+} // namespace pentarix

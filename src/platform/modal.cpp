@@ -1,0 +1,106 @@
+#include "platform/modal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace pentarix::platform {
+
+namespace {
+
+ModalHost* installed = nullptr;
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0xF0) {
+    case style::kIconCritical: return QMessageBox::Critical;
+    case style::kIconQuestion: return QMessageBox::Question;
+    case style::kIconExclamation: return QMessageBox::Warning;
+    case style::kIconInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons buttonsOf(int style) {
+    switch (style & 0x0F) {
+    case style::kOkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case style::kYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case style::kYesNo: return QMessageBox::Yes | QMessageBox::No;
+    default: return QMessageBox::Ok;
+    }
+}
+
+int answerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Yes: return answer::kYes;
+    case QMessageBox::No: return answer::kNo;
+    case QMessageBox::Cancel: return answer::kCancel;
+    default: return answer::kOk;
+    }
+}
+
+QFileDialog::Options dialogOptions() { return QFileDialog::DontUseNativeDialog; }
+
+} // namespace
+
+QString applicationTitle() { return QStringLiteral("آزمون پنج عاملی شخصیت"); }
+
+int QtModalHost::messageBox(QWidget* owner, const QString& text, const QString& title, int style) {
+    QMessageBox box(iconOf(style), title.isEmpty() ? applicationTitle() : title, text, buttonsOf(style),
+                    owner);
+    box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    box.setLayoutDirection((style & style::kRightToLeftReading) ? Qt::RightToLeft : Qt::LeftToRight);
+    if (style & style::kServiceNotification) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // A Yes/No question without Escape: closing the box answers No.
+    if ((style & 0x0F) == style::kYesNo) box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    auto* clicked = box.clickedButton();
+    if (!clicked) return (style & 0x0F) == style::kYesNo ? answer::kNo : answer::kOk;
+    return answerOf(box.standardButton(clicked));
+}
+
+QString QtModalHost::inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                              const QString& defaultText) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    return dialog.textValue();
+}
+
+QString QtModalHost::openFileName(QWidget* owner, const FileDialogRequest& request) {
+    const QString start =
+        request.fileName.isEmpty() ? request.directory : request.directory + QLatin1Char('/') + request.fileName;
+    return QFileDialog::getOpenFileName(owner, request.title, start, request.filter, nullptr, dialogOptions());
+}
+
+QString QtModalHost::saveFileName(QWidget* owner, const FileDialogRequest& request) {
+    const QString start =
+        request.fileName.isEmpty() ? request.directory : request.directory + QLatin1Char('/') + request.fileName;
+    return QFileDialog::getSaveFileName(owner, request.title, start, request.filter, nullptr,
+                                        dialogOptions() | QFileDialog::DontConfirmOverwrite);
+}
+
+void QtModalHost::beep() { QApplication::beep(); }
+
+void QtModalHost::endApplication(int status) {
+    // Every row is stored when its handler commits it; nothing is left to
+    // flush but the standard streams.
+    std::fflush(nullptr);
+    ::_exit(status);
+}
+
+ModalHost& modal() {
+    static QtModalHost real;
+    return installed ? *installed : real;
+}
+
+void setModalHost(ModalHost* host) { installed = host; }
+
+} // namespace pentarix::platform

@@ -1,0 +1,232 @@
+#include "platform/single_instance.h"
+#include "platform/skin_engine.h"
+#include "shell/forms.h"
+#include "shell/frm1.h"
+#include "shell/frm1_texts.h"
+#include "support/app_folder.h"
+#include "support/scripted_modal.h"
+#include "support/typing.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using pentarix::Frm1;
+using pentarix::test::AppFolder;
+using pentarix::test::ScriptedModal;
+namespace texts = pentarix::frm1_texts;
+
+namespace {
+
+class Frm1Test : public ::testing::Test {
+protected:
+    ~Frm1Test() override { pentarix::discardAllForms(); }
+
+    Frm1& load() {
+        Frm1& window = pentarix::frm1();
+        window.show();
+        return window;
+    }
+    static void moveOver(QWidget* widget) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    AppFolder folder;
+    ScriptedModal modal;
+};
+
+TEST_F(Frm1Test, ControlsStandAtTheirPositions) {
+    Frm1& w = load();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral(" "));
+    EXPECT_EQ(w.size(), QSize(713, 579));
+    EXPECT_EQ(w.pos(), QPoint(156, 51));
+    EXPECT_EQ(w.Frame7->geometry(), QRect(552, 36, 149, 473));
+    EXPECT_EQ(w.SkinLabel1->geometry(), QRect(116, 8, 397, 37));
+    EXPECT_EQ(w.SkinLabel2->geometry(), QRect(20, 516, 665, 41));
+    EXPECT_EQ(w.Picture1->geometry(), QRect(48, 436, 418, 46));
+    EXPECT_EQ(w.SkinLabel7->text(), texts::kVersion);
+    const std::vector<std::pair<QPushButton*, int>> menu = {
+        {w.Command1, 180},  {w.Command2, 780},  {w.Command3, 1380}, {w.Command4, 1980}, {w.Command11, 2580},
+        {w.Command5, 3180}, {w.Command13, 3780}, {w.Command9, 4380}, {w.Command12, 4980}, {w.Command6, 6300}};
+    for (const auto& [button, top] : menu) {
+        EXPECT_EQ(button->parentWidget(), w.Frame7);
+        EXPECT_EQ(button->geometry(), QRect(16, top / 15, 119, 37)) << button->objectName().toStdString();
+        EXPECT_EQ(button->font().family(), QStringLiteral("Nazli"));
+        EXPECT_TRUE(button->font().bold());
+        EXPECT_EQ(button->font().pointSize(), 12);
+    }
+    EXPECT_EQ(w.Command1->text(), texts::kCommand1Caption);
+    EXPECT_EQ(w.Command6->text(), texts::kCommand6Caption);
+    for (QWidget* panel : {w.Frame6, w.Frame8, w.Frame9, w.Frame10}) EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(w.SkinLabel2->isVisible());
+    EXPECT_FALSE(w.Text1->isVisible());
+    EXPECT_FALSE(w.Text3->isVisible());
+}
+
+TEST_F(Frm1Test, LoadShowsTheStoredSettingsAndTheme) {
+    Frm1& w = load();
+    EXPECT_EQ(w.Text3->text(), QStringLiteral("2"));
+    EXPECT_EQ(w.Text1->text(), folder.scalar(QStringLiteral("SELECT TH FROM Theme")));
+    EXPECT_EQ(w.SkinLabel1->text(), folder.scalar(QStringLiteral("SELECT Name FROM Theme")));
+    EXPECT_EQ(w.Text14->text(), folder.scalar(QStringLiteral("SELECT Adress FROM Theme")));
+    EXPECT_EQ(w.Skin1->loadedFileName(), QStringLiteral("office2007.skn"));
+    EXPECT_FALSE(w.styleSheet().isEmpty());
+    EXPECT_TRUE(modal.calls.empty());
+}
+
+TEST_F(Frm1Test, ThemeOutsideTheTableOpensInThePlainLook) {
+    folder.exec(QStringLiteral("UPDATE Theme SET TH = 12"));
+    Frm1& w = load();
+    EXPECT_FALSE(w.Skin1->hasSkin());
+    EXPECT_TRUE(w.styleSheet().isEmpty());
+}
+
+TEST_F(Frm1Test, MissingSkinFileOpensInThePlainLookWithoutAMessage) {
+    QFile::remove(folder.filePath(QStringLiteral("office2007.skn")));
+    Frm1& w = load();
+    EXPECT_TRUE(w.styleSheet().isEmpty());
+    EXPECT_TRUE(modal.calls.empty());
+}
+
+TEST_F(Frm1Test, TitleLineFollowsTheNameBoxLive) {
+    Frm1& w = load();
+    w.Text2->clear();
+    pentarix::test::typeText(w.Text2, QStringLiteral("کلينيک"));
+    EXPECT_EQ(w.SkinLabel1->text(), QStringLiteral("کلينيک"));
+}
+
+TEST_F(Frm1Test, HintLineFollowsTheMouseOverTheMenuColumn) {
+    Frm1& w = load();
+    const std::vector<std::pair<QPushButton*, QString>> hinted = {{w.Command1, texts::kCommand1Hint},
+                                                                  {w.Command2, texts::kCommand2Hint},
+                                                                  {w.Command3, texts::kCommand3Hint},
+                                                                  {w.Command4, texts::kCommand4Hint},
+                                                                  {w.Command9, texts::kCommand9Hint}};
+    for (const auto& [button, hint] : hinted) {
+        moveOver(button);
+        EXPECT_TRUE(w.SkinLabel2->isVisible());
+        EXPECT_EQ(w.SkinLabel2->text(), hint);
+    }
+    moveOver(w.Command1);
+    // Other buttons, labels and panels leave the hint as it is.
+    for (QWidget* other : {static_cast<QWidget*>(w.Command11), static_cast<QWidget*>(w.Command6),
+                           static_cast<QWidget*>(w.SkinLabel1), static_cast<QWidget*>(w.Picture1)}) {
+        moveOver(other);
+        EXPECT_EQ(w.SkinLabel2->text(), texts::kCommand1Hint) << other->objectName().toStdString();
+    }
+    moveOver(w.Frame7);
+    EXPECT_FALSE(w.SkinLabel2->isVisible());
+    EXPECT_TRUE(w.SkinLabel2->text().isEmpty());
+
+    moveOver(w.Command4);
+    moveOver(&w);
+    EXPECT_FALSE(w.SkinLabel2->isVisible());
+}
+
+TEST_F(Frm1Test, HidePanelsDiscardsAnUnsavedExamineeRow) {
+    Frm1& w = load();
+    w.Frame10->show();
+    w.Adodc2->AddNew();
+    w.Adodc2->setField(QStringLiteral("Code"), QStringLiteral("k9"));
+    w.Command9->click();
+    EXPECT_FALSE(w.Frame10->isVisible());
+    EXPECT_TRUE(w.Frame8->isVisible());
+    EXPECT_EQ(w.Frame8->geometry(), QRect(404, 252, 145, 137));
+    EXPECT_FALSE(w.Adodc2->hasPendingChange());
+    EXPECT_EQ(w.Adodc2->RecordCount(), 0);
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM IDE")), QStringLiteral("0"));
+}
+
+TEST_F(Frm1Test, TestScoringAndLookupButtonsWaitForTheFirstExaminee) {
+    Frm1& w = load();
+    for (QPushButton* button : {w.Command2, w.Command3, w.Command4}) {
+        w.Command9->click();
+        button->click();
+        EXPECT_TRUE(w.Frame8->isVisible()) << button->objectName().toStdString() << " acted with no examinee";
+    }
+    EXPECT_TRUE(modal.calls.empty());
+
+    folder.addExaminee(QStringLiteral("1"));
+    w.Adodc3->Refresh();
+    for (QPushButton* button : {w.Command2, w.Command3, w.Command4}) {
+        w.Command9->click();
+        button->click();
+        EXPECT_FALSE(w.Frame8->isVisible()) << button->objectName().toStdString();
+    }
+}
+
+TEST_F(Frm1Test, ClosingTheWindowDiscardsTheRegistrationAndEndsTheProgram) {
+    Frm1& w = load();
+    w.Adodc2->AddNew();
+    w.Adodc2->setField(QStringLiteral("Code"), QStringLiteral("left-open"));
+    w.close();
+    EXPECT_TRUE(modal.ended());
+    EXPECT_FALSE(pentarix::frm1IsLoaded());
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM IDE")), QStringLiteral("0"));
+}
+
+TEST_F(Frm1Test, ExitButtonEndsTheProgram) {
+    load().Command6->click();
+    EXPECT_TRUE(modal.ended());
+}
+
+TEST_F(Frm1Test, ClosingForAThemeChangeEndsNothingAndTheWindowLoadsAfresh) {
+    Frm1& first = load();
+    first.Text3->setText(QStringLiteral("1"));
+    first.close();
+    EXPECT_FALSE(modal.ended());
+    EXPECT_FALSE(pentarix::frm1IsLoaded());
+    Frm1& second = load();
+    EXPECT_EQ(second.Text3->text(), QStringLiteral("2"));
+    EXPECT_FALSE(modal.ended());
+}
+
+// Waits until a program started in the folder holds its instance lock.
+bool waitForLock(const QString& folder, QProcess& program) {
+    const QString lock = pentarix::platform::instanceLockPath(folder);
+    for (int i = 0; i < 200; ++i) {
+        if (QFile::exists(lock)) return true;
+        if (program.state() == QProcess::NotRunning) return false;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+TEST_F(Frm1Test, SecondCopyIsRefusedAndAKilledCopyBlocksNothing) {
+    QProcess running;
+    running.setWorkingDirectory(folder.path());
+    running.setProgram(QStringLiteral(PENTARIX_PROGRAM));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    running.setProcessEnvironment(environment);
+    running.start();
+    ASSERT_TRUE(waitForLock(folder.path(), running));
+
+    Frm1& refused = pentarix::frm1();
+    ASSERT_EQ(modal.calls.size(), 2u);
+    EXPECT_EQ(modal.calls[0].text, texts::kAlreadyRunning);
+    EXPECT_EQ(modal.calls[0].title, texts::kAlreadyRunningTitle);
+    EXPECT_EQ(modal.calls[0].style, 64);
+    EXPECT_EQ(modal.calls[1].kind, ScriptedModal::Call::Kind::End);
+    EXPECT_FALSE(refused.isVisible());
+    EXPECT_TRUE(refused.Text3->text().isEmpty()) << "start-up went on after the refusal";
+    pentarix::discardAllForms();
+
+    running.kill();
+    running.waitForFinished();
+    modal.clear();
+    load();
+    EXPECT_TRUE(modal.calls.empty()) << "a killed copy still blocks the start";
+}
+
+} // namespace

@@ -1,0 +1,175 @@
+#include "common/messages.h"
+#include "platform/modal.h"
+#include "support/scripted_modal.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+using pentarix::ShowTimedMessage;
+namespace style = pentarix::platform::style;
+namespace answer = pentarix::platform::answer;
+
+namespace {
+
+QMessageBox* activeBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+// Runs a check against the first modal box once it is shown.
+void whenBoxShown(QObject* context, std::function<void(QMessageBox*)> action, int afterMs = 0) {
+    auto* poll = new QTimer(context);
+    poll->setInterval(10);
+    QElapsedTimer* since = new QElapsedTimer;
+    since->start();
+    QObject::connect(poll, &QTimer::timeout, context, [poll, since, action, afterMs] {
+        QMessageBox* box = activeBox();
+        if (!box || !box->isVisible() || since->elapsed() < afterMs) return;
+        poll->stop();
+        poll->deleteLater();
+        delete since;
+        action(box);
+    });
+    poll->start();
+}
+
+class TimedMessage : public ::testing::Test {
+protected:
+    void SetUp() override { owner.show(); }
+    QWidget owner;
+};
+
+TEST_F(TimedMessage, LeftAloneClosesAfterAboutOneSecondAndTheHandlerGoesOn) {
+    QElapsedTimer clock;
+    QString title;
+    whenBoxShown(&owner, [&](QMessageBox* box) { title = box->windowTitle(); });
+    clock.start();
+    ShowTimedMessage(&owner, QStringLiteral("سلام"));
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(title, pentarix::kTimedMessageTitle);
+    EXPECT_GE(elapsed, 950);
+    EXPECT_LT(elapsed, 1800);
+    EXPECT_EQ(activeBox(), nullptr);
+}
+
+TEST_F(TimedMessage, ClosedEarlyTheLateTimerChangesNothing) {
+    whenBoxShown(&owner, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, 300);
+    QElapsedTimer clock;
+    clock.start();
+    ShowTimedMessage(&owner, QStringLiteral("اول"));
+    EXPECT_LT(clock.elapsed(), 900);
+    auto* timer = owner.findChild<QTimer*>(QStringLiteral("AutoDismissTimer20480"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+
+    // A box of another title stays open past the late timer.
+    QMessageBox other(QMessageBox::NoIcon, QStringLiteral("Other"), QStringLiteral("x"), QMessageBox::Ok, &owner);
+    other.show();
+    QTest::qWait(1000);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(other.isVisible());
+}
+
+TEST_F(TimedMessage, SecondBoxRightAfterTheFirstGetsItsFullDelay) {
+    whenBoxShown(&owner, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, 400);
+    ShowTimedMessage(&owner, QStringLiteral("اول"));
+    QElapsedTimer clock;
+    clock.start();
+    ShowTimedMessage(&owner, QStringLiteral("دوم"));
+    EXPECT_GE(clock.elapsed(), 950);
+}
+
+TEST_F(TimedMessage, TwoSecondDelayIsHonoured) {
+    QElapsedTimer clock;
+    clock.start();
+    ShowTimedMessage(&owner, QStringLiteral("پرينت"), 2000);
+    EXPECT_GE(clock.elapsed(), 1950);
+    EXPECT_LT(clock.elapsed(), 2900);
+}
+
+TEST_F(TimedMessage, ScriptedHostRecordsTheBoxAndReturnsAtOnce) {
+    pentarix::test::ScriptedModal modal;
+    ShowTimedMessage(&owner, QStringLiteral("متن"));
+    ASSERT_EQ(modal.calls.size(), 1u);
+    EXPECT_EQ(modal.calls[0].title, pentarix::kTimedMessageTitle);
+    EXPECT_EQ(modal.calls[0].style, 0);
+    EXPECT_EQ(modal.calls[0].owner, &owner);
+}
+
+struct StyleCase {
+    const char* name;
+    int style;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    Qt::LayoutDirection direction;
+    QMessageBox::StandardButton press;
+    int expected;
+};
+
+class MessageStyle : public ::testing::TestWithParam<StyleCase> {};
+
+TEST_P(MessageStyle, RealBoxShowsTheStylesButtonsIconAndReading) {
+    const StyleCase& c = GetParam();
+    QWidget owner;
+    owner.show();
+    QMessageBox::Icon icon{};
+    QMessageBox::StandardButtons buttons{};
+    Qt::LayoutDirection direction{};
+    QString title;
+    whenBoxShown(&owner, [&](QMessageBox* box) {
+        icon = box->icon();
+        buttons = box->standardButtons();
+        direction = box->layoutDirection();
+        title = box->windowTitle();
+        box->button(c.press)->click();
+    });
+    const int result = pentarix::platform::QtModalHost().messageBox(&owner, QStringLiteral("متن"), QString(), c.style);
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(icon, c.icon);
+    EXPECT_EQ(buttons, c.buttons);
+    EXPECT_EQ(direction, c.direction);
+    EXPECT_EQ(title, pentarix::platform::applicationTitle());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, MessageStyle,
+    ::testing::Values(
+        StyleCase{"ok", 0, QMessageBox::NoIcon, QMessageBox::Ok, Qt::LeftToRight, QMessageBox::Ok, answer::kOk},
+        StyleCase{"yes", 4, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, Qt::LeftToRight,
+                  QMessageBox::Yes, answer::kYes},
+        StyleCase{"no", 4, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, Qt::LeftToRight,
+                  QMessageBox::No, answer::kNo},
+        StyleCase{"exclamation", 48, QMessageBox::Warning, QMessageBox::Ok, Qt::LeftToRight, QMessageBox::Ok,
+                  answer::kOk},
+        StyleCase{"information", 64, QMessageBox::Information, QMessageBox::Ok, Qt::LeftToRight,
+                  QMessageBox::Ok, answer::kOk},
+        StyleCase{"critical_rtl", 1048592, QMessageBox::Critical, QMessageBox::Ok, Qt::RightToLeft,
+                  QMessageBox::Ok, answer::kOk},
+        StyleCase{"exclamation_rtl", 1048624, QMessageBox::Warning, QMessageBox::Ok, Qt::RightToLeft,
+                  QMessageBox::Ok, answer::kOk},
+        StyleCase{"information_rtl", 1048640, QMessageBox::Information, QMessageBox::Ok, Qt::RightToLeft,
+                  QMessageBox::Ok, answer::kOk},
+        StyleCase{"service_notification", 2097152, QMessageBox::NoIcon, QMessageBox::Ok, Qt::LeftToRight,
+                  QMessageBox::Ok, answer::kOk}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MessageBoxButtons, ReadInPersian) {
+    QWidget owner;
+    owner.show();
+    QString yes;
+    whenBoxShown(&owner, [&](QMessageBox* box) {
+        yes = box->button(QMessageBox::Yes)->text();
+        box->button(QMessageBox::No)->click();
+    });
+    pentarix::platform::QtModalHost().messageBox(&owner, QStringLiteral("؟"), QString(), style::kYesNo);
+    EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("بله"));
+}
+
+} // namespace
