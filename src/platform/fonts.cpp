@@ -1,6 +1,11 @@
 #include "platform/fonts.h"
 
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QStringList>
+
+#include <memory>
+#include <thread>
 
 namespace pentarix::fonts {
 
@@ -29,6 +34,24 @@ QFont arial(double points, bool bold) {
     return make({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nazli"),
                  kFallback},
                 points, bold);
+}
+
+namespace {
+std::unique_ptr<std::thread>& warmer() {
+    static std::unique_ptr<std::thread> thread;
+    return thread;
+}
+} // namespace
+
+void startWarmup() {
+    if (warmer() || !QCoreApplication::instance()) return;
+    warmer() = std::make_unique<std::thread>([] { QFontDatabase::families(); });
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, QCoreApplication::instance(),
+                     &finishWarmup);
+}
+
+void finishWarmup() {
+    if (warmer() && warmer()->joinable()) warmer()->join();
 }
 
 } // namespace pentarix::fonts

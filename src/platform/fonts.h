@@ -10,4 +10,11 @@ QFont titr(double points, bool bold = true);         // "B Titr": Titr
 QFont mitra(double points, bool bold = true);        // "B Mitra": FreeFarsi
 QFont arial(double points, bool bold = true);        // "Arial": a Latin sans face with Persian fallback
 
+// Fills the font database on a worker thread while the program opens its
+// database and builds its first window; the first text a window measures
+// then waits for no font scan. finishWarmup() joins the worker; it runs at
+// the latest when the application is about to quit.
+void startWarmup();
+void finishWarmup();
+
 } // namespace pentarix::fonts

@@ -5,8 +5,8 @@
 
 namespace pentarix::platform {
 
-// A picture of the program's own artwork, drawn from its SVG at its natural
-// size; a null pixmap when there is no such picture.
+// A picture of the program's own artwork, rendered from its SVG at build
+// time; a null pixmap when there is no such picture.
 QPixmap picture(const QString& name);
 
 } // namespace pentarix::platform

@@ -15,6 +15,7 @@
 namespace pentarix {
 
 void prepareApplication(QApplication& app) {
+    fonts::startWarmup();
     QApplication::setApplicationName(QStringLiteral("pentarix"));
     QApplication::setApplicationDisplayName(platform::applicationTitle());
     QApplication::setLayoutDirection(Qt::RightToLeft);
@@ -31,6 +32,7 @@ bool startApplication() {
     try {
         DataStore::verify(DataStore::defaultPath());
     } catch (const DataError& e) {
+        fonts::finishWarmup();
         platform::modal().messageBox(nullptr, e.description(), QString(),
                                      platform::style::kIconCritical | platform::style::kRightToLeftReading);
         return false;
@@ -38,6 +40,7 @@ bool startApplication() {
     Frm1& main = frm1();
     if (main.isUnloaded()) return false;
     main.show();
+    fonts::finishWarmup();
     return true;
 }
 

@@ -52,9 +52,12 @@ QFrame* panel(QWidget* parent, const char* name) {
 
 Frm1::Frm1() {
     setObjectName(QStringLiteral("Frm1"));
+    // The views open first: the database work overlaps the font scan that
+    // the first controls wait for.
+    openViews();
     buildControls();
     wire();
-    openViews();
+    bindViews();
 }
 
 Frm1::~Frm1() = default;
@@ -96,7 +99,7 @@ void Frm1::buildControls() {
 
     SkinLabel7 = control<SkinLabel>(this, "SkinLabel7");
     SkinLabel7->setText(texts::kVersion);
-    SkinLabel7->setFont(fonts::arial(8, false));
+    SkinLabel7->setFont(fonts::nazanin(8, false));
     twips::place(SkinLabel7, 90, 90, 825, 240);
 
     Frame10 = panel(this, "Frame10");
@@ -177,6 +180,9 @@ void Frm1::openViews() {
     Adodc2 = openView(QStringLiteral("IDE"));
     Adodc3 = openView(QStringLiteral("Answer"));
     Adodc4 = openView(QStringLiteral("Answer"));
+}
+
+void Frm1::bindViews() {
     bind(Text1, Adodc1, QStringLiteral("TH"));
     bind(Text2, Adodc1, QStringLiteral("Name"));
     bind(Text14, Adodc1, QStringLiteral("Adress"));

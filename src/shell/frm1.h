@@ -93,6 +93,7 @@ private:
     void buildControls();
     void wire();
     void openViews();
+    void bindViews();
     void showHint(const QString& hint);
     void clearHint();
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace pentarix::bench {
+
+// A temporary application folder with a copy of the delivered database and
+// the skins, made the working folder while it lives.
+class BenchFolder {
+public:
+    BenchFolder();
+    ~BenchFolder();
+    QString path() const { return dir_.path(); }
+    QString databasePath() const;
+    // Registers n examinees (both rows each), half of them scored.
+    void addExaminees(int n) const;
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+} // namespace pentarix::bench
