@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#include <memory>
 #include <thread>
 
 namespace pentarix::fonts {
@@ -37,21 +36,27 @@ QFont arial(double points, bool bold) {
 }
 
 namespace {
-std::unique_ptr<std::thread>& warmer() {
-    static std::unique_ptr<std::thread> thread;
-    return thread;
+struct Warmer {
+    std::thread thread;
+    ~Warmer() {
+        if (thread.joinable()) thread.join();
+    }
+};
+Warmer& warmer() {
+    static Warmer instance;
+    return instance;
 }
 } // namespace
 
 void startWarmup() {
-    if (warmer() || !QCoreApplication::instance()) return;
-    warmer() = std::make_unique<std::thread>([] { QFontDatabase::families(); });
+    if (warmer().thread.joinable() || !QCoreApplication::instance()) return;
+    warmer().thread = std::thread([] { QFontDatabase::families(); });
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, QCoreApplication::instance(),
                      &finishWarmup);
 }
 
 void finishWarmup() {
-    if (warmer() && warmer()->joinable()) warmer()->join();
+    if (warmer().thread.joinable()) warmer().thread.join();
 }
 
 } // namespace pentarix::fonts

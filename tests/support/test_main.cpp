@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/fonts.h"
 #include "shell/application.h"
 
 // Every test binary runs with a QApplication, set up as the program sets it
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     pentarix::prepareApplication(app);
+    pentarix::fonts::finishWarmup();
     return RUN_ALL_TESTS();
 }
