@@ -1,6 +1,5 @@
 #include "platform/single_instance.h"
 #include "platform/skin_engine.h"
-#include "shell/forms.h"
 #include "shell/frm1.h"
 #include "shell/frm1_texts.h"
 #include "support/app_folder.h"
@@ -28,10 +27,10 @@ namespace {
 
 class Frm1Test : public ::testing::Test {
 protected:
-    ~Frm1Test() override { pentarix::discardAllForms(); }
+    ~Frm1Test() override { pentarix::FormSlotBase::discardAll(); }
 
     Frm1& load() {
-        Frm1& window = pentarix::frm1();
+        Frm1& window = pentarix::form<pentarix::Frm1>();
         window.show();
         return window;
     }
@@ -171,7 +170,7 @@ TEST_F(Frm1Test, ClosingTheWindowDiscardsTheRegistrationAndEndsTheProgram) {
     w.Adodc2->setField(QStringLiteral("Code"), QStringLiteral("left-open"));
     w.close();
     EXPECT_TRUE(modal.ended());
-    EXPECT_FALSE(pentarix::frm1IsLoaded());
+    EXPECT_FALSE(pentarix::isLoaded<pentarix::Frm1>());
     EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM IDE")), QStringLiteral("0"));
 }
 
@@ -185,7 +184,7 @@ TEST_F(Frm1Test, ClosingForAThemeChangeEndsNothingAndTheWindowLoadsAfresh) {
     first.Text3->setText(QStringLiteral("1"));
     first.close();
     EXPECT_FALSE(modal.ended());
-    EXPECT_FALSE(pentarix::frm1IsLoaded());
+    EXPECT_FALSE(pentarix::isLoaded<pentarix::Frm1>());
     Frm1& second = load();
     EXPECT_EQ(second.Text3->text(), QStringLiteral("2"));
     EXPECT_FALSE(modal.ended());
@@ -212,7 +211,7 @@ TEST_F(Frm1Test, SecondCopyIsRefusedAndAKilledCopyBlocksNothing) {
     running.start();
     ASSERT_TRUE(waitForLock(folder.path(), running));
 
-    Frm1& refused = pentarix::frm1();
+    Frm1& refused = pentarix::form<pentarix::Frm1>();
     ASSERT_EQ(modal.calls.size(), 2u);
     EXPECT_EQ(modal.calls[0].text, texts::kAlreadyRunning);
     EXPECT_EQ(modal.calls[0].title, texts::kAlreadyRunningTitle);
@@ -220,7 +219,7 @@ TEST_F(Frm1Test, SecondCopyIsRefusedAndAKilledCopyBlocksNothing) {
     EXPECT_EQ(modal.calls[1].kind, ScriptedModal::Call::Kind::End);
     EXPECT_FALSE(refused.isVisible());
     EXPECT_TRUE(refused.Text3->text().isEmpty()) << "start-up went on after the refusal";
-    pentarix::discardAllForms();
+    pentarix::FormSlotBase::discardAll();
 
     running.kill();
     running.waitForFinished();

@@ -1,5 +1,4 @@
 #include "shell/application.h"
-#include "shell/forms.h"
 #include "shell/frm1.h"
 #include "support/app_folder.h"
 #include "support/scripted_modal.h"
@@ -17,7 +16,7 @@ namespace {
 
 class Startup : public ::testing::Test {
 protected:
-    ~Startup() override { pentarix::discardAllForms(); }
+    ~Startup() override { pentarix::FormSlotBase::discardAll(); }
     AppFolder folder;
     ScriptedModal modal;
 };
@@ -28,7 +27,7 @@ TEST_F(Startup, MissingDatabaseIsNamedAndNothingIsCreated) {
     ASSERT_EQ(modal.messages().size(), 1);
     EXPECT_TRUE(modal.messages()[0].contains(QLatin1String("Pentarix.mdb")));
     EXPECT_FALSE(QFile::exists(folder.databasePath()));
-    EXPECT_FALSE(pentarix::frm1IsLoaded());
+    EXPECT_FALSE(pentarix::isLoaded<pentarix::Frm1>());
 }
 
 TEST_F(Startup, DatabaseWithoutTheTablesIsRefused) {
@@ -40,7 +39,7 @@ TEST_F(Startup, DatabaseWithoutTheTablesIsRefused) {
 
 TEST_F(Startup, DeliveredDatabaseShowsTheMainWindow) {
     EXPECT_TRUE(pentarix::startApplication());
-    EXPECT_TRUE(pentarix::frm1().isVisible());
+    EXPECT_TRUE(pentarix::form<pentarix::Frm1>().isVisible());
     EXPECT_TRUE(modal.calls.empty());
 }
 

@@ -1,5 +1,4 @@
 #include "shell/application.h"
-#include "shell/forms.h"
 #include "shell/frm1.h"
 
 #include <QApplication>
@@ -29,7 +28,7 @@ int main(int argc, char* argv[]) {
         const QString file = parser.value(screenshot);
         // Give the window manager a moment to map and paint the window.
         QTimer::singleShot(1500, &app, [file] {
-            const bool saved = pentarix::frm1().grab().save(file);
+            const bool saved = pentarix::form<pentarix::Frm1>().grab().save(file);
             QApplication::exit(saved ? 0 : 2);
         });
     }

@@ -435,6 +435,19 @@ void RecordView::Update() {
 
 void RecordView::Save() { Update(); }
 
+bool RecordView::storeContains(const QString& field, const QString& value) {
+    const int column = requireColumn(field);
+    try {
+        sql::Statement statement(connection_, "SELECT 1 FROM " + quotedTable_ + " WHERE " +
+                                                  columns_[static_cast<std::size_t>(column)].quoted + " = ? LIMIT 1");
+        const QByteArray bytes = value.toUtf8();
+        statement.bindText(1, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return statement.step();
+    } catch (const sql::Error& e) {
+        throw storageError(e);
+    }
+}
+
 void RecordView::Delete() {
     if (current_ < 0) {
         throw DataError(DataError::Kind::NoCurrentRow, QStringLiteral("رکورد جاری وجود ندارد."));

@@ -60,6 +60,9 @@ public:
     void Save();
     void Delete();
     bool hasPendingChange() const noexcept;
+    // Whether the file, as it is now, holds a row whose field equals the
+    // value (compared as the store compares it); the view's copy is not read.
+    bool storeContains(const QString& field, const QString& value);
 
     // --- Columns and rows, for bindings and grids.
     int columnCount() const noexcept { return static_cast<int>(columns_.size()); }

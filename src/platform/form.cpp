@@ -5,7 +5,28 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 
+#include <algorithm>
+#include <vector>
+
 namespace pentarix {
+
+namespace {
+std::vector<FormSlotBase*>& slots() {
+    static std::vector<FormSlotBase*> all;
+    return all;
+}
+} // namespace
+
+FormSlotBase::FormSlotBase() { slots().push_back(this); }
+
+FormSlotBase::~FormSlotBase() {
+    auto& all = slots();
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
+}
+
+void FormSlotBase::discardAll() {
+    for (FormSlotBase* slot : slots()) slot->discard();
+}
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose, false);

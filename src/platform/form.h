@@ -40,9 +40,21 @@ private:
     bool unloaded_ = false;
 };
 
+// Every window slot registers itself, so that tests can unload them all.
+class FormSlotBase {
+public:
+    FormSlotBase();
+    virtual ~FormSlotBase();
+    FormSlotBase(const FormSlotBase&) = delete;
+    FormSlotBase& operator=(const FormSlotBase&) = delete;
+    // Drops the window without running its handlers.
+    virtual void discard() = 0;
+    static void discardAll();
+};
+
 // The one instance of a window class, loaded on demand.
 template <class T>
-class FormSlot {
+class FormSlot final : public FormSlotBase {
 public:
     T& operator()() {
         if (!form_) {
@@ -57,8 +69,7 @@ public:
     }
     bool isLoaded() const { return form_ != nullptr; }
     T* peek() const { return form_; }
-    // Drops the window without running its handlers (tests and shutdown).
-    void discard() {
+    void discard() override {
         if (T* form = form_) {
             form_ = nullptr;
             delete form;
@@ -68,5 +79,23 @@ public:
 private:
     QPointer<T> form_;
 };
+
+// The program's windows, one instance per class, as the system names them:
+// form<FrmTest>() loads the window on first access and returns it.
+template <class T>
+FormSlot<T>& formSlot() {
+    static FormSlot<T> slot;
+    return slot;
+}
+
+template <class T>
+T& form() {
+    return formSlot<T>()();
+}
+
+template <class T>
+bool isLoaded() {
+    return formSlot<T>().isLoaded();
+}
 
 } // namespace pentarix

@@ -4,7 +4,6 @@
 #include "data/data_store.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
-#include "shell/forms.h"
 #include "shell/frm1.h"
 
 #include <QApplication>
@@ -37,7 +36,7 @@ bool startApplication() {
                                      platform::style::kIconCritical | platform::style::kRightToLeftReading);
         return false;
     }
-    Frm1& main = frm1();
+    Frm1& main = form<Frm1>();
     if (main.isUnloaded()) return false;
     main.show();
     fonts::finishWarmup();

@@ -1,7 +1,10 @@
 #include "shell/frm1.h"
 
+#include "common/val.h"
+#include "maintenance/exit_handover.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/key_press.h"
 #include "platform/modal.h"
 #include "platform/pictures.h"
 #include "platform/single_instance.h"
@@ -9,14 +12,13 @@
 #include "platform/twips.h"
 #include "shell/frm1_texts.h"
 #include "shell/theme.h"
-#include "common/val.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace pentarix {
@@ -48,6 +50,40 @@ QFrame* panel(QWidget* parent, const char* name) {
     return frame;
 }
 
+SkinLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                 int height) {
+    auto* l = control<SkinLabel>(parent, name);
+    l->setText(caption);
+    l->setFont(fonts::nazanin());
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    twips::place(l, left, top, width, height);
+    return l;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, Qt::Alignment alignment, int left, int top, int width,
+                   int height) {
+    auto* box = control<QLineEdit>(parent, name);
+    box->setFont(fonts::nazanin());
+    box->setAlignment(alignment);
+    twips::place(box, left, top, width, height);
+    return box;
+}
+
+QLineEdit* hiddenBox(QWidget* parent, const char* name) {
+    auto* box = control<QLineEdit>(parent, name);
+    box->hide();
+    return box;
+}
+
+QComboBox* list(QWidget* parent, const char* name, const QStringList& items, int left, int top, int width) {
+    auto* combo = control<QComboBox>(parent, name);
+    combo->setFont(fonts::nazanin());
+    combo->addItems(items);
+    combo->setCurrentIndex(-1); // nothing picked until the operator picks
+    twips::placeWidth(combo, left, top, width);
+    return combo;
+}
+
 } // namespace
 
 Frm1::Frm1() {
@@ -62,14 +98,19 @@ Frm1::Frm1() {
 
 Frm1::~Frm1() = default;
 
+void Frm1::openViews() {
+    Adodc1 = openView(QStringLiteral("Theme"));
+    Adodc2 = openView(QStringLiteral("IDE"));
+    Adodc3 = openView(QStringLiteral("Answer"));
+    Adodc4 = openView(QStringLiteral("Answer"));
+}
+
 void Frm1::buildControls() {
     setWindowTitle(QStringLiteral(" "));
     twips::setClientSize(this, 10695, 8685);
-    setMouseTracking(true);
 
     Frame7 = control<QFrame>(this, "Frame7");
     Frame7->setFrameShape(QFrame::StyledPanel);
-    Frame7->setMouseTracking(true);
     twips::place(Frame7, 8280, 540, 2235, 7095);
     Command1 = button(Frame7, "Command1", texts::kCommand1Caption, 240, 180, 1785, 555);
     Command2 = button(Frame7, "Command2", texts::kCommand2Caption, 240, 780, 1785, 555);
@@ -81,8 +122,7 @@ void Frm1::buildControls() {
     Command9 = button(Frame7, "Command9", texts::kCommand9Caption, 240, 4380, 1785, 555);
     Command12 = button(Frame7, "Command12", texts::kCommand12Caption, 240, 4980, 1785, 555);
     Command6 = button(Frame7, "Command6", texts::kCommand6Caption, 240, 6300, 1785, 555);
-    Text3 = control<QLineEdit>(Frame7, "Text3");
-    Text3->hide();
+    Text3 = hiddenBox(Frame7, "Text3");
 
     SkinLabel1 = control<SkinLabel>(this, "SkinLabel1");
     SkinLabel1->setFont(fonts::titr(18));
@@ -102,10 +142,96 @@ void Frm1::buildControls() {
     SkinLabel7->setFont(fonts::nazanin(8, false));
     twips::place(SkinLabel7, 90, 90, 825, 240);
 
+    buildRegistrationPanel();
+    buildThemePanel();
+    buildSettingsPanels();
+
+    Picture1 = control<QLabel>(this, "Picture1");
+    Picture1->setPixmap(platform::picture(QStringLiteral("web_address")));
+    Picture1->setCursor(Qt::PointingHandCursor);
+    Picture1->setToolTip(texts::kPicture1Tip);
+    twips::place(Picture1, 720, 6540, 6270, 690);
+
+    Text1 = hiddenBox(this, "Text1");
+    Skin1 = new SkinEngine(this);
+
+    // Only the window's and the menu column's own backgrounds clear the hint:
+    // a move over any other control stops there.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child != Frame7) child->setAttribute(Qt::WA_NoMousePropagation);
+    }
+    for (QWidget* watched : {static_cast<QWidget*>(this), static_cast<QWidget*>(Frame7),
+                             static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
+                             static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command4),
+                             static_cast<QWidget*>(Command9), static_cast<QWidget*>(Picture1)}) {
+        watched->setMouseTracking(watched != Picture1);
+        watched->installEventFilter(this);
+    }
+}
+
+void Frm1::buildRegistrationPanel() {
     Frame10 = panel(this, "Frame10");
     twips::place(Frame10, 1500, 780, 6675, 2895);
-    Frame6 = panel(this, "Frame6");
+    // Created in the panel's tab order.
+    Text11 = textBox(Frame10, "Text11", Qt::AlignCenter, 5340, 300, 675, 435);
+    SkinLbl = label(Frame10, "SkinLbl", texts::kSkinLblCaption, 6000, 300, 375, 375);
+    Text6 = textBox(Frame10, "Text6", Qt::AlignRight, 3180, 300, 1515, 435);
+    SkinLabel3 = label(Frame10, "SkinLabel3", texts::kSkinLabel3Caption, 4680, 300, 615, 375);
+    Text4 = textBox(Frame10, "Text4", Qt::AlignRight, 120, 300, 1815, 510);
+    SkinLabel21[0] = label(Frame10, "SkinLabel21_0", texts::kSkinLabel21_0Caption, 1920, 360, 1215, 375);
+    Text5 = textBox(Frame10, "Text5", Qt::AlignCenter, 5400, 840, 675, 435);
+    Text5->setMaxLength(2);
+    SkinLabel21[3] = label(Frame10, "SkinLabel21_3", texts::kSkinLabel21_3Caption, 6060, 900, 435, 315);
+    Combo1 = list(Frame10, "Combo1", texts::kCombo1Items, 3960, 840, 915);
+    SkinLabel21[4] = label(Frame10, "SkinLabel21_4", texts::kSkinLabel21_4Caption, 4860, 900, 555, 375);
+    Text8 = textBox(Frame10, "Text8", Qt::AlignCenter, 2220, 840, 1155, 435);
+    SkinLabel21[6] = label(Frame10, "SkinLabel21_6", texts::kSkinLabel21_6Caption, 3360, 900, 615, 375);
+    Combo2 = list(Frame10, "Combo2", texts::kCombo2Items, 4920, 1380, 1035);
+    SkinLabel21[2] = label(Frame10, "SkinLabel21_2", texts::kSkinLabel21_2Caption, 5940, 1440, 615, 375);
+    Combo3 = list(Frame10, "Combo3", texts::kCombo3Items, 2940, 1380, 1395);
+    SkinLabel21[1] = label(Frame10, "SkinLabel21_1", texts::kSkinLabel21_1Caption, 4320, 1440, 555, 375);
+    Text7 = textBox(Frame10, "Text7", Qt::AlignRight, 120, 1320, 1815, 510);
+    SkinLabel21[5] = label(Frame10, "SkinLabel21_5", texts::kSkinLabel21_5Caption, 1920, 1380, 1095, 375);
+    Command8 = button(Frame10, "Command8", texts::kCommand8Caption, 2040, 2220, 975, 555);
+    Command10 = button(Frame10, "Command10", texts::kCommand10Caption, 960, 2220, 975, 555);
+    Text9 = textBox(Frame10, "Text9", Qt::AlignCenter, 120, 840, 1455, 435);
+    Text9->setReadOnly(true);
+    SkinLabel21[7] = label(Frame10, "SkinLabel21_7", texts::kSkinLabel21_7Caption, 1560, 900, 615, 375);
+    Text15 = hiddenBox(Frame10, "Text15");
+    Text16 = hiddenBox(Frame10, "Text16");
+    Text17 = hiddenBox(Frame10, "Text17");
+    Text12 = hiddenBox(this, "Text12");
+    Text10 = hiddenBox(this, "Text10");
+    QWidget::setTabOrder(Text11, Text6);
+    QWidget::setTabOrder(Text6, Text4);
+    QWidget::setTabOrder(Text4, Text5);
+    QWidget::setTabOrder(Text5, Combo1);
+    QWidget::setTabOrder(Combo1, Text8);
+    QWidget::setTabOrder(Text8, Combo2);
+    QWidget::setTabOrder(Combo2, Combo3);
+    QWidget::setTabOrder(Combo3, Text7);
+    QWidget::setTabOrder(Text7, Command8);
+    QWidget::setTabOrder(Command8, Command10);
+    QWidget::setTabOrder(Command10, Text9);
+}
 
+void Frm1::buildThemePanel() {
+    Frame6 = panel(this, "Frame6");
+    Command45 = button(Frame6, "Command45", texts::kCommand45Caption, 240, 240, 2145, 555);
+    Command44 = button(Frame6, "Command44", texts::kCommand44Caption, 240, 840, 2145, 555);
+    Command43 = button(Frame6, "Command43", texts::kCommand43Caption, 240, 1440, 2145, 555);
+    Command42 = button(Frame6, "Command42", texts::kCommand42Caption, 240, 2040, 2145, 555);
+    Command50 = button(Frame6, "Command50", texts::kCommand50Caption, 240, 2640, 2145, 555);
+    Command49 = button(Frame6, "Command49", texts::kCommand49Caption, 240, 3240, 2145, 555);
+    Command48 = button(Frame6, "Command48", texts::kCommand48Caption, 240, 3840, 2145, 555);
+    Command47 = button(Frame6, "Command47", texts::kCommand47Caption, 240, 4440, 2145, 555);
+    Command41 = button(Frame6, "Command41", texts::kCommand41Caption, 240, 5040, 2145, 555);
+    Command52 = button(Frame6, "Command52", texts::kCommand52Caption, 240, 5640, 2145, 555);
+    Command53 = button(Frame6, "Command53", texts::kCommand53Caption, 240, 6240, 2145, 555);
+    Command46 = button(Frame6, "Command46", texts::kCommand46Caption, 720, 6900, 1185, 435);
+}
+
+void Frm1::buildSettingsPanels() {
     Frame8 = panel(this, "Frame8");
     twips::place(Frame8, 6060, 3780, 2175, 2055);
     Command68 = button(Frame8, "Command68", texts::kCommand68Caption, 120, 240, 1905, 555);
@@ -118,47 +244,12 @@ void Frm1::buildControls() {
 
     Frame9 = panel(this, "Frame9");
     twips::place(Frame9, 1620, 840, 6075, 2295);
-    Text2 = control<QLineEdit>(Frame9, "Text2");
-    Text2->setFont(fonts::nazanin());
-    Text2->setAlignment(Qt::AlignRight);
-    twips::place(Text2, 120, 300, 5355, 615);
-    SkinLabel4 = control<SkinLabel>(Frame9, "SkinLabel4");
-    SkinLabel4->setText(texts::kSkinLabel4Caption);
-    SkinLabel4->setFont(fonts::nazanin());
-    twips::place(SkinLabel4, 5580, 420, 615, 375);
-    Text14 = control<QLineEdit>(Frame9, "Text14");
-    Text14->setFont(fonts::nazanin());
-    Text14->setAlignment(Qt::AlignRight);
-    twips::place(Text14, 120, 1020, 5355, 615);
-    SkinLabel5 = control<SkinLabel>(Frame9, "SkinLabel5");
-    SkinLabel5->setText(texts::kSkinLabel5Caption);
-    SkinLabel5->setFont(fonts::nazanin());
-    twips::place(SkinLabel5, 5460, 1140, 615, 375);
+    Text2 = textBox(Frame9, "Text2", Qt::AlignRight, 120, 300, 5355, 615);
+    SkinLabel4 = label(Frame9, "SkinLabel4", texts::kSkinLabel4Caption, 5580, 420, 615, 375);
+    Text14 = textBox(Frame9, "Text14", Qt::AlignRight, 120, 1020, 5355, 615);
+    SkinLabel5 = label(Frame9, "SkinLabel5", texts::kSkinLabel5Caption, 5460, 1140, 615, 375);
     Command64 = button(Frame9, "Command64", texts::kCommand64Caption, 3180, 1680, 855, 495);
     Command7 = button(Frame9, "Command7", texts::kCommand7Caption, 2100, 1680, 855, 495);
-
-    Picture1 = control<QLabel>(this, "Picture1");
-    Picture1->setPixmap(platform::picture(QStringLiteral("web_address")));
-    Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->setToolTip(texts::kPicture1Tip);
-    twips::place(Picture1, 720, 6540, 6270, 690);
-
-    Text1 = control<QLineEdit>(this, "Text1");
-    Text1->hide();
-    Skin1 = new SkinEngine(this);
-
-    // Only the window's and the menu column's own backgrounds clear the hint:
-    // a move over any other control stops there.
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (child != Frame7) child->setAttribute(Qt::WA_NoMousePropagation);
-    }
-    for (QWidget* watched : {static_cast<QWidget*>(this), static_cast<QWidget*>(Frame7),
-                             static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
-                             static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command4),
-                             static_cast<QWidget*>(Command9)}) {
-        watched->setMouseTracking(true);
-        watched->installEventFilter(this);
-    }
 }
 
 void Frm1::wire() {
@@ -172,20 +263,48 @@ void Frm1::wire() {
     connect(Command9, &QPushButton::clicked, this, &Frm1::Command9_Click);
     connect(Command12, &QPushButton::clicked, this, &Frm1::Command12_Click);
     connect(Command6, &QPushButton::clicked, this, &Frm1::Command6_Click);
+    onKeyPress(Text5, this, &Frm1::Text5_KeyPress);
+    connect(Combo1, &QComboBox::activated, this, &Frm1::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &Frm1::Combo2_Click);
+    connect(Combo3, &QComboBox::activated, this, &Frm1::Combo3_Click);
+    connect(Command8, &QPushButton::clicked, this, &Frm1::Command8_Click);
+    connect(Command10, &QPushButton::clicked, this, &Frm1::Command10_Click);
+    connect(Command45, &QPushButton::clicked, this, &Frm1::Command45_Click);
+    connect(Command44, &QPushButton::clicked, this, &Frm1::Command44_Click);
+    connect(Command43, &QPushButton::clicked, this, &Frm1::Command43_Click);
+    connect(Command42, &QPushButton::clicked, this, &Frm1::Command42_Click);
+    connect(Command50, &QPushButton::clicked, this, &Frm1::Command50_Click);
+    connect(Command49, &QPushButton::clicked, this, &Frm1::Command49_Click);
+    connect(Command48, &QPushButton::clicked, this, &Frm1::Command48_Click);
+    connect(Command47, &QPushButton::clicked, this, &Frm1::Command47_Click);
+    connect(Command41, &QPushButton::clicked, this, &Frm1::Command41_Click);
+    connect(Command52, &QPushButton::clicked, this, &Frm1::Command52_Click);
+    connect(Command53, &QPushButton::clicked, this, &Frm1::Command53_Click);
+    connect(Command46, &QPushButton::clicked, this, &Frm1::Command46_Click);
+    connect(Command68, &QPushButton::clicked, this, &Frm1::Command68_Click);
+    connect(Command67, &QPushButton::clicked, this, &Frm1::Command67_Click);
+    connect(Command69, &QPushButton::clicked, this, &Frm1::Command69_Click);
+    connect(Command64, &QPushButton::clicked, this, &Frm1::Command64_Click);
+    connect(Command7, &QPushButton::clicked, this, &Frm1::Command7_Click);
     connect(Text2, &QLineEdit::textChanged, this, &Frm1::Text2_Change);
-}
-
-void Frm1::openViews() {
-    Adodc1 = openView(QStringLiteral("Theme"));
-    Adodc2 = openView(QStringLiteral("IDE"));
-    Adodc3 = openView(QStringLiteral("Answer"));
-    Adodc4 = openView(QStringLiteral("Answer"));
 }
 
 void Frm1::bindViews() {
     bind(Text1, Adodc1, QStringLiteral("TH"));
     bind(Text2, Adodc1, QStringLiteral("Name"));
     bind(Text14, Adodc1, QStringLiteral("Adress"));
+    bind(Text11, Adodc2, QStringLiteral("Code"));
+    bind(Text6, Adodc2, QStringLiteral("FName"));
+    bind(Text4, Adodc2, QStringLiteral("LName"));
+    bind(Text16, Adodc2, QStringLiteral("Jens"));
+    bind(Text5, Adodc2, QStringLiteral("Sen"));
+    bind(Text15, Adodc2, QStringLiteral("Taahol"));
+    bind(Text7, Adodc2, QStringLiteral("Tahsil"));
+    bind(Text17, Adodc2, QStringLiteral("Group"));
+    bind(Text8, Adodc2, QStringLiteral("Date"));
+    bind(Text9, Adodc2, QStringLiteral("Time"));
+    bind(Text12, Adodc3, QStringLiteral("Code"));
+    bind(Text10, Adodc4, QStringLiteral("Code"));
 }
 
 bool Frm1::eventFilter(QObject* watched, QEvent* event) {
@@ -197,6 +316,11 @@ bool Frm1::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == Command3) Command3_MouseMove();
         else if (watched == Command4) Command4_MouseMove();
         else if (watched == Command9) Command9_MouseMove();
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture1) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint())) {
+            Picture1_Click();
+        }
     }
     return Form::eventFilter(watched, event);
 }
@@ -218,9 +342,7 @@ void Frm1::Form_Unload() {
     if (Val(Text3->text()) == 1) return;
     HidePanels();
     Adodc2->Refresh();
-    // The exit dialog takes over here once it exists; until then closing the
-    // main window ends the program.
-    platform::modal().endApplication(0);
+    showExitDialog(5000, 1500);
 }
 
 void Frm1::showHint(const QString& hint) {
@@ -241,39 +363,9 @@ void Frm1::Command3_MouseMove() { showHint(texts::kCommand3Hint); }
 void Frm1::Command4_MouseMove() { showHint(texts::kCommand4Hint); }
 void Frm1::Command9_MouseMove() { showHint(texts::kCommand9Hint); }
 
-void Frm1::Command1_Click() { HidePanels(); }
-
-void Frm1::Command2_Click() {
-    if (Adodc3->RecordCount() == 0) return;
-    HidePanels();
-}
-
-void Frm1::Command3_Click() {
-    if (Adodc3->RecordCount() == 0) return;
-    HidePanels();
-}
-
-void Frm1::Command4_Click() {
-    if (Adodc3->RecordCount() == 0) return;
-    HidePanels();
-}
-
-void Frm1::Command11_Click() {}
-
-void Frm1::Command5_Click() { HidePanels(); }
-
-void Frm1::Command13_Click() {}
-
-void Frm1::Command9_Click() {
-    HidePanels();
-    Frame8->show();
-    twips::place(Frame8, 6060, 3780, 2175, 2055);
-}
-
-void Frm1::Command12_Click() { HidePanels(); }
-
 void Frm1::Command6_Click() {
     HidePanels();
+    showExitDialog(5000, 4500);
     close();
 }
 

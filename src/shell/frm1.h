@@ -2,7 +2,11 @@
 
 #include "platform/form.h"
 
+#include <array>
+
+class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,55 +17,100 @@ namespace pentarix {
 class SkinEngine;
 
 // The main window: the menu column, the clinic's name, the hint line and the
-// panels that the menu opens.
+// four panels the menu opens (registration, themes, settings, clinic).
+//
+// Its handlers are defined beside the subsystem they belong to: the shell's
+// own in shell/frm1.cpp and shell/frm1_settings.cpp, registration and lookup
+// in examinees/, the test run in testing/, scoring in scoring/.
 class Frm1 final : public Form {
     Q_OBJECT
 public:
     Frm1();
     ~Frm1() override;
 
-    // Controls, with their designer names.
-    QFrame* Frame7;       // the menu column
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
+    // --- Controls, with their designer names.
+    QFrame* Frame7;        // the menu column
+    QPushButton* Command1; // register an examinee
+    QPushButton* Command2; // run the test
+    QPushButton* Command3; // scoring
+    QPushButton* Command4; // forgotten code
     QPushButton* Command11;
     QPushButton* Command5;
     QPushButton* Command13;
-    QPushButton* Command9;
+    QPushButton* Command9; // settings
     QPushButton* Command12;
-    QPushButton* Command6;
-    QLineEdit* Text3;     // closing flag: "2" normal close, "1" theme change
+    QPushButton* Command6; // exit
+    QLineEdit* Text3;      // closing flag: "2" normal close, "1" theme change
     SkinLabel* SkinLabel1; // the clinic's name
     SkinLabel* SkinLabel2; // the hint line
     SkinLabel* SkinLabel7; // version
-    QFrame* Frame10;      // registration panel
-    QFrame* Frame6;       // theme panel
-    QFrame* Frame8;       // settings panel
+
+    // Registration panel.
+    QFrame* Frame10;
+    SkinLabel* SkinLbl;
+    QLineEdit* Text11; // code
+    SkinLabel* SkinLabel3;
+    QLineEdit* Text6;  // first name
+    std::array<SkinLabel*, 8> SkinLabel21{};
+    QLineEdit* Text4;  // last name
+    QLineEdit* Text5;  // age
+    QComboBox* Combo1; // marital status
+    QLineEdit* Text8;  // date
+    QComboBox* Combo2; // gender
+    QComboBox* Combo3; // group
+    QLineEdit* Text7;  // education
+    QPushButton* Command8;  // save
+    QPushButton* Command10; // cancel
+    QLineEdit* Text9;  // time
+    QLineEdit* Text15; // Taahol, from Combo1
+    QLineEdit* Text16; // Jens, from Combo2
+    QLineEdit* Text17; // Group, from Combo3
+    QLineEdit* Text12; // Code of Adodc3
+    QLineEdit* Text10; // Code of Adodc4
+
+    // Theme panel.
+    QFrame* Frame6;
+    QPushButton* Command45;
+    QPushButton* Command44;
+    QPushButton* Command43;
+    QPushButton* Command42;
+    QPushButton* Command50;
+    QPushButton* Command49;
+    QPushButton* Command48;
+    QPushButton* Command47;
+    QPushButton* Command41;
+    QPushButton* Command52;
+    QPushButton* Command53;
+    QPushButton* Command46;
+
+    // Settings panel.
+    QFrame* Frame8;
     QPushButton* Command68;
     QPushButton* Command67;
     QPushButton* Command69;
     QPushButton* Command65;
     QPushButton* Command66;
-    QFrame* Frame9;       // clinic identity panel
-    QLineEdit* Text2;     // clinic name
+
+    // Clinic identity panel.
+    QFrame* Frame9;
+    QLineEdit* Text2;  // clinic name
     SkinLabel* SkinLabel4;
-    QLineEdit* Text14;    // clinic address
+    QLineEdit* Text14; // clinic address
     SkinLabel* SkinLabel5;
     QPushButton* Command64;
     QPushButton* Command7;
+
     QLabel* Picture1;
-    QLineEdit* Text1;     // theme number
+    QLineEdit* Text1; // theme number
     SkinEngine* Skin1;
 
-    // Views.
+    // --- Views.
     RecordView* Adodc1; // Theme
     RecordView* Adodc2; // IDE
     RecordView* Adodc3; // Answer
     RecordView* Adodc4; // Answer
 
-    // Handlers, in the order of the window's controls.
+    // --- Handlers, in the order of the window's controls.
     void Form_Load() override;
     void Form_Unload() override;
     void Form_MouseMove();
@@ -81,7 +130,34 @@ public:
     void Command9_MouseMove();
     void Command12_Click();
     void Command6_Click();
+    void Text5_KeyPress(int& KeyAscii);
+    void Combo1_Click();
+    void Combo1_Change();
+    void Combo2_Click();
+    void Combo2_Change();
+    void Combo3_Click();
+    void Combo3_Change();
+    void Command8_Click();
+    void Command10_Click();
+    void Command45_Click();
+    void Command44_Click();
+    void Command43_Click();
+    void Command42_Click();
+    void Command50_Click();
+    void Command49_Click();
+    void Command48_Click();
+    void Command47_Click();
+    void Command41_Click();
+    void Command52_Click();
+    void Command53_Click();
+    void Command46_Click();
+    void Command68_Click();
+    void Command67_Click();
+    void Command69_Click();
+    void Command64_Click();
+    void Command7_Click();
     void Text2_Change();
+    void Picture1_Click();
 
     // Hides the four panels and discards an unsaved registration.
     void HidePanels();
@@ -90,9 +166,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
-    void wire();
     void openViews();
+    void buildControls();
+    void buildRegistrationPanel();
+    void buildThemePanel();
+    void buildSettingsPanels();
+    void wire();
     void bindViews();
     void showHint(const QString& hint);
     void clearHint();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The main window's own texts, as the operator reads them.
 namespace pentarix::frm1_texts {
@@ -31,5 +32,46 @@ inline const QString kSkinLabel4Caption = QStringLiteral(" :نام");
 inline const QString kSkinLabel5Caption = QStringLiteral(" :آدرس");
 inline const QString kCommand64Caption = QStringLiteral("ذخيره ");
 inline const QString kCommand7Caption = QStringLiteral("انصراف");
+
+// Theme panel.
+inline const QString kCommand45Caption = QStringLiteral(" تم شماره 1");
+inline const QString kCommand44Caption = QStringLiteral("تم شماره 2");
+inline const QString kCommand43Caption = QStringLiteral("تم شماره 3");
+inline const QString kCommand42Caption = QStringLiteral("تم شماره 4");
+inline const QString kCommand50Caption = QStringLiteral(" تم شماره 5");
+inline const QString kCommand49Caption = QStringLiteral("تم شماره 6");
+inline const QString kCommand48Caption = QStringLiteral("تم شماره 7");
+inline const QString kCommand47Caption = QStringLiteral("تم شماره 8");
+inline const QString kCommand41Caption = QStringLiteral("تم شماره 9");
+inline const QString kCommand52Caption = QStringLiteral("تم شماره 10 ");
+inline const QString kCommand53Caption = QStringLiteral("تم شماره 11");
+inline const QString kCommand46Caption = QStringLiteral("خروج");
+
+// Registration panel.
+inline const QString kSkinLblCaption = QStringLiteral(" :کد");
+inline const QString kSkinLabel3Caption = QStringLiteral(" :نام");
+inline const QString kSkinLabel21_0Caption = QStringLiteral(" :نام خانوادگي");
+inline const QString kSkinLabel21_3Caption = QStringLiteral(" :سن");
+inline const QString kSkinLabel21_4Caption = QStringLiteral(" :تاهل");
+inline const QString kSkinLabel21_6Caption = QStringLiteral(" :تاريخ");
+inline const QString kSkinLabel21_2Caption = QStringLiteral(" :جنس");
+inline const QString kSkinLabel21_1Caption = QStringLiteral(" :گروه");
+inline const QString kSkinLabel21_5Caption = QStringLiteral(" :تحصيلات");
+inline const QString kSkinLabel21_7Caption = QStringLiteral(" :ساعت");
+inline const QString kCommand8Caption = QStringLiteral("ذخيره");
+inline const QString kCommand10Caption = QStringLiteral("انصراف");
+inline const QStringList kCombo1Items = {QStringLiteral("مجرد"), QStringLiteral("متأهل")};
+inline const QStringList kCombo2Items = {QStringLiteral("مرد"), QStringLiteral("زن")};
+inline const QStringList kCombo3Items = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")};
+inline const QString kMissingText11 = QStringLiteral("کد آزمودني را وارد کنيد");
+inline const QString kMissingText6 = QStringLiteral("نام آزمودني را وارد کنيد");
+inline const QString kMissingText4 = QStringLiteral("نام خانوادگي آزمودني را وارد کنيد");
+inline const QString kMissingText16 = QStringLiteral("جنسيت آزمودني را مشخص کنيد");
+inline const QString kMissingText5 = QStringLiteral("سن آزمودني را وارد کنيد");
+inline const QString kMissingText15 = QStringLiteral("وضعيت تاهل آزمودني را مشخص کنيد");
+inline const QString kMissingText17 = QStringLiteral("گروه را مشخص کنيد");
+inline const QString kMissingText7 = QStringLiteral("ميزان تحصيلات آزمودني را وارد کنيد");
+inline const QString kCodeTaken = QStringLiteral("فردديگري با اين کد ثبت شده");
+inline const QString kDigitsOnly = QStringLiteral("شما بايد عدد وارد كنيد");
 
 } // namespace pentarix::frm1_texts

@@ -1,0 +1,11 @@
+// The main window's road into the lookup window.
+#include "shell/frm1.h"
+
+namespace pentarix {
+
+void Frm1::Command4_Click() {
+    if (Adodc3->RecordCount() == 0) return;
+    HidePanels();
+}
+
+} // namespace pentarix

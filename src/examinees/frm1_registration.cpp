@@ -1,0 +1,115 @@
+// Registering an examinee on the main window's panel Frame10.
+#include "shell/frm1.h"
+
+#include "common/messages.h"
+#include "common/module7.h"
+#include "data/data_error.h"
+#include "platform/clock.h"
+#include "platform/modal.h"
+#include "platform/twips.h"
+#include "shell/frm1_texts.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+
+#include <exception>
+
+namespace pentarix {
+
+namespace texts = frm1_texts;
+
+void Frm1::Command1_Click() {
+    HidePanels();
+    Frame10->show();
+    twips::place(Frame10, 1500, 780, 6675, 2895);
+    Adodc2->AddNew();
+    const QDateTime opened = platform::now();
+    Text9->setText(opened.time().toString(QStringLiteral("HH:mm:ss")));
+    Text8->setText(SolarHijriDate(opened, 0));
+    Text11->setFocus();
+}
+
+void Frm1::Combo1_Click() { Combo1_Change(); }
+void Frm1::Combo1_Change() { Text15->setText(Combo1->currentText()); }
+void Frm1::Combo2_Click() { Combo2_Change(); }
+void Frm1::Combo2_Change() { Text16->setText(Combo2->currentText()); }
+void Frm1::Combo3_Click() { Combo3_Change(); }
+void Frm1::Combo3_Change() { Text17->setText(Combo3->currentText()); }
+
+void Frm1::Text5_KeyPress(int& KeyAscii) {
+    if (KeyAscii == 8 || KeyAscii == 13 || (KeyAscii >= '0' && KeyAscii <= '9')) return;
+    platform::modal().beep();
+    KeyAscii = 0;
+    ShowTimedMessage(this, texts::kDigitsOnly);
+}
+
+void Frm1::Command8_Click() {
+    Combo1_Change();
+    Combo2_Change();
+    Combo3_Change();
+
+    // The first empty entry stops the save; blanks count as content.
+    const struct {
+        QLineEdit* box;
+        const QString& message;
+        QWidget* focus;
+    } required[] = {
+        {Text11, texts::kMissingText11, Text11}, {Text6, texts::kMissingText6, Text6},
+        {Text4, texts::kMissingText4, Text4},    {Text16, texts::kMissingText16, Combo2},
+        {Text5, texts::kMissingText5, Text5},    {Text15, texts::kMissingText15, Combo1},
+        {Text17, texts::kMissingText17, Combo3}, {Text7, texts::kMissingText7, Text7},
+    };
+    for (const auto& entry : required) {
+        if (entry.box->text().isEmpty()) {
+            ShowTimedMessage(this, entry.message);
+            entry.focus->setFocus();
+            return;
+        }
+    }
+
+    Adodc3->Refresh();
+    const QString code = Text11->text();
+    const QString answerCode = code.trimmed();
+    bool answerStored = false;
+    try {
+        // The two rows are stored together or not at all: both codes are
+        // checked before either row is stored, and the answer sheet is taken
+        // back if the examinee row is refused after all.
+        if (Adodc3->storeContains(QStringLiteral("Code"), answerCode) ||
+            Adodc2->storeContains(QStringLiteral("Code"), code)) {
+            throw DataError(DataError::Kind::DuplicateCode, texts::kCodeTaken);
+        }
+        Adodc3->AddNew();
+        Adodc3->setField(QStringLiteral("Code"), answerCode);
+        Adodc3->Save();
+        answerStored = true;
+        Adodc2->Save();
+        answerStored = false;
+        Adodc2->Update();
+        Adodc3->Update();
+        Adodc2->Refresh();
+        Adodc3->Refresh();
+        HidePanels();
+    } catch (const std::exception&) {
+        if (answerStored) {
+            try {
+                Adodc3->Delete();
+            } catch (const std::exception&) {
+                // The sheet stays; the message below still tells the operator.
+            }
+        }
+        try {
+            Adodc3->Refresh();
+        } catch (const std::exception&) {
+        }
+        ShowTimedMessage(this, texts::kCodeTaken);
+    }
+}
+
+void Frm1::Command10_Click() {
+    Adodc2->Refresh();
+    HidePanels();
+}
+
+} // namespace pentarix
