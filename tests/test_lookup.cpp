@@ -219,7 +219,7 @@ TEST_F(Lookup, PrintByGroupListsExactlyTheGroupAfterADeletion) {
     w.Text5->setText(QStringLiteral("1"));
     modal.messageAnswers = {answer::kYes};
     w.Command2->click();
-    EXPECT_EQ(gridCodes(w).size(), 3);
+    EXPECT_EQ(gridCodes(w).size(), 4);
     w.Command1->click();
     EXPECT_EQ(gridCodes(w), texts("2", "3"));
 }
