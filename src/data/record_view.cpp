@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <cmath>
 #include <numeric>
 
@@ -84,7 +85,7 @@ ParsedFilter parseFilter(const QString& text) {
 
 RecordView::RecordView(const QString& databasePath, const QString& table)
     : table_(table), quotedTable_(sql::quoteIdentifier(table.toStdString())),
-      connection_(DataStore::connect(databasePath)) {
+      connection_(DataStore::connect(databasePath)), databasePath_(databasePath) {
     try {
         readColumns();
     } catch (const sql::Error& e) {
@@ -94,7 +95,8 @@ RecordView::RecordView(const QString& databasePath, const QString& table)
         throw DataError(DataError::Kind::Unusable,
                         QStringLiteral("جدول \u2066%1\u2069 در بانک اطلاعاتی نیست.").arg(table));
     }
-    Refresh();
+    readRows();
+    showAll();
 }
 
 RecordView::~RecordView() {
@@ -108,6 +110,7 @@ void RecordView::close() {
     rows_.clear();
     cells_.clear();
     arena_.clear();
+    originals_.clear();
     liveBytes_ = 0;
     visible_.clear();
     current_ = -1;
@@ -145,42 +148,73 @@ int RecordView::requireColumn(const QString& field) const {
 }
 
 std::string_view RecordView::cellBytes(const Cell& cell) const {
-    return std::string_view(arena_).substr(cell.offset, cell.length);
+    return std::string_view(arena_).substr(cell.offset, cell.length());
+}
+
+std::int64_t RecordView::cellInteger(const Cell& cell) const {
+    std::int64_t value = 0;
+    std::memcpy(&value, arena_.data() + cell.offset, sizeof value);
+    return value;
+}
+
+double RecordView::cellReal(const Cell& cell) const {
+    double value = 0;
+    std::memcpy(&value, arena_.data() + cell.offset, sizeof value);
+    return value;
 }
 
 QString RecordView::cellText(const Cell& cell) const {
-    switch (cell.kind) {
-    case Cell::Kind::Null: return QString();
-    case Cell::Kind::Integer: return QString::number(cell.integer);
-    case Cell::Kind::Real: return formatReal(cell.real);
-    case Cell::Kind::Text: return fromUtf8(cellBytes(cell));
+    switch (cell.kind()) {
+    case Cell::Null: return QString();
+    case Cell::Integer: return QString::number(cellInteger(cell));
+    case Cell::Real: return formatReal(cellReal(cell));
+    case Cell::Text: return fromUtf8(cellBytes(cell));
     }
     return QString();
 }
 
 RecordView::Cell RecordView::textCell(std::string_view utf8) {
     Cell cell;
-    cell.kind = Cell::Kind::Text;
-    cell.offset = arena_.size();
-    cell.length = static_cast<std::uint32_t>(utf8.size());
+    cell.offset = static_cast<std::uint32_t>(arena_.size());
+    cell.meta = static_cast<std::uint32_t>(utf8.size() << 2) | Cell::Text;
     arena_.append(utf8);
     liveBytes_ += utf8.size();
     return cell;
 }
 
-void RecordView::Refresh() {
+RecordView::Cell RecordView::integerCell(std::int64_t value) {
+    Cell cell;
+    cell.offset = static_cast<std::uint32_t>(arena_.size());
+    cell.meta = (sizeof value << 2) | Cell::Integer;
+    arena_.append(reinterpret_cast<const char*>(&value), sizeof value);
+    liveBytes_ += sizeof value;
+    return cell;
+}
+
+RecordView::Cell RecordView::realCell(double value) {
+    Cell cell;
+    cell.offset = static_cast<std::uint32_t>(arena_.size());
+    cell.meta = (sizeof value << 2) | Cell::Real;
+    arena_.append(reinterpret_cast<const char*>(&value), sizeof value);
+    liveBytes_ += sizeof value;
+    return cell;
+}
+
+void RecordView::readRows() {
     if (!connection_.isOpen()) throw DataError(DataError::Kind::Storage, QStringLiteral("نما بسته است."));
     std::string select = "SELECT rowid";
     for (const Column& column : columns_) select += "," + column.quoted;
     select += " FROM " + quotedTable_;
 
     const std::size_t width = columns_.size();
+    const TableVersions::Stamp stamp = TableVersions::current(databasePath_, table_);
     std::vector<Row> rows;
     std::vector<Cell> cells;
     std::string arena;
-    rows.reserve(rows_.size());
-    cells.reserve(cells_.size());
-    arena.reserve(liveBytes_);
+    // Room for the rows a window adds before its next refresh.
+    rows.reserve(rows_.size() + 16);
+    cells.reserve(cells_.size() + 16 * width);
+    arena.reserve(liveBytes_ + 4096);
     std::swap(arena, arena_);
     liveBytes_ = 0;
     try {
@@ -189,20 +223,12 @@ void RecordView::Refresh() {
             rows.push_back(Row{statement.columnInt64(0), true, 0});
             for (std::size_t c = 0; c < width; ++c) {
                 const int index = static_cast<int>(c) + 1;
-                Cell cell;
                 switch (statement.columnType(index)) {
-                case SQLITE_INTEGER:
-                    cell.kind = Cell::Kind::Integer;
-                    cell.integer = statement.columnInt64(index);
-                    break;
-                case SQLITE_FLOAT:
-                    cell.kind = Cell::Kind::Real;
-                    cell.real = statement.columnDouble(index);
-                    break;
-                case SQLITE_NULL: break;
-                default: cell = textCell(statement.columnText(index)); break;
+                case SQLITE_NULL: cells.emplace_back(); break;
+                case SQLITE_INTEGER: cells.push_back(integerCell(statement.columnInt64(index))); break;
+                case SQLITE_FLOAT: cells.push_back(realCell(statement.columnDouble(index))); break;
+                default: cells.push_back(textCell(statement.columnText(index))); break;
                 }
-                cells.push_back(cell);
             }
         }
     } catch (const sql::Error& e) {
@@ -211,6 +237,50 @@ void RecordView::Refresh() {
     }
     rows_ = std::move(rows);
     cells_ = std::move(cells);
+    originals_.clear();
+    stamp_ = stamp;
+}
+
+bool RecordView::isCurrentCopy() { return TableVersions::current(databasePath_, table_) == stamp_; }
+
+void RecordView::countCommit(bool wasCurrent) {
+    const TableVersions::Stamp stamp = TableVersions::committed(databasePath_, table_);
+    if (wasCurrent) stamp_ = stamp;
+}
+
+// Puts the copy back to what the file holds, when nothing but this view has
+// written the table since the copy was read: rows added and not stored go,
+// edited fields get their stored values back.
+void RecordView::discardPendingChanges() {
+    for (auto it = originals_.rbegin(); it != originals_.rend(); ++it) {
+        // The original's bytes never stopped being in use.
+        liveBytes_ -= cells_[it->cell].length();
+        cells_[it->cell] = it->value;
+    }
+    originals_.clear();
+    const std::size_t width = columns_.size();
+    std::size_t kept = 0;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        if (!rows_[r].stored) continue;
+        rows_[r].dirty = 0;
+        if (kept != r) {
+            rows_[kept] = rows_[r];
+            std::copy_n(cells_.begin() + static_cast<std::ptrdiff_t>(r * width), width,
+                        cells_.begin() + static_cast<std::ptrdiff_t>(kept * width));
+        }
+        ++kept;
+    }
+    rows_.resize(kept);
+    cells_.resize(kept * width);
+}
+
+void RecordView::Refresh() {
+    if (!connection_.isOpen()) throw DataError(DataError::Kind::Storage, QStringLiteral("نما بسته است."));
+    if (isCurrentCopy()) {
+        discardPendingChanges();
+    } else {
+        readRows();
+    }
     filter_.clear();
     showAll();
     notifyMoved();
@@ -246,21 +316,21 @@ void RecordView::Filter(const QString& filterText) {
         if (!rows_[r].stored) {
             match = true; // a row being added stays in view until it is stored or dropped
         } else if (numeric) {
-            switch (cell.kind) {
-            case Cell::Kind::Integer: match = static_cast<double>(cell.integer) == number; break;
-            case Cell::Kind::Real: match = cell.real == number; break;
-            case Cell::Kind::Text: {
+            switch (cell.kind()) {
+            case Cell::Integer: match = static_cast<double>(cellInteger(cell)) == number; break;
+            case Cell::Real: match = cellReal(cell) == number; break;
+            case Cell::Text: {
                 bool ok = false;
                 const double stored = fromUtf8(cellBytes(cell)).trimmed().toDouble(&ok);
                 match = ok && stored == number;
                 break;
             }
-            case Cell::Kind::Null: break;
+            case Cell::Null: break;
             }
         } else {
-            switch (cell.kind) {
-            case Cell::Kind::Text: match = equalsIgnoringAsciiCase(cellBytes(cell), wantedBytes); break;
-            case Cell::Kind::Null: match = wantedBytes.empty(); break;
+            switch (cell.kind()) {
+            case Cell::Text: match = equalsIgnoringAsciiCase(cellBytes(cell), wantedBytes); break;
+            case Cell::Null: match = wantedBytes.empty(); break;
             default: match = cellText(cell) == parsed.value; break;
             }
         }
@@ -303,11 +373,19 @@ void RecordView::setField(const QString& field, const QString& value) {
         throw DataError(DataError::Kind::NoCurrentRow, QStringLiteral("رکورد جاری وجود ندارد."));
     }
     const int row = visible_[static_cast<std::size_t>(current_)];
-    Cell& cell = rowCells(row)[column];
-    if (cell.kind == Cell::Kind::Text) liveBytes_ -= cell.length;
+    Row& state = rows_[static_cast<std::size_t>(row)];
+    const std::size_t index = static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(column);
+    Cell& cell = cells_[index];
+    const std::uint64_t bit = std::uint64_t{1} << column;
+    if (state.stored && !(state.dirty & bit)) {
+        // The stored value stays in the arena until the edit is stored or dropped.
+        originals_.push_back({index, cell});
+    } else if (cell.kind() != Cell::Null) {
+        liveBytes_ -= cell.length();
+    }
     const QByteArray bytes = value.toUtf8();
-    cell = textCell(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    rows_[static_cast<std::size_t>(row)].dirty |= std::uint64_t{1} << column;
+    cells_[index] = textCell(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    state.dirty |= bit;
     compactArenaIfWasteful();
     notifyField(column);
 }
@@ -315,13 +393,15 @@ void RecordView::setField(const QString& field, const QString& value) {
 void RecordView::compactArenaIfWasteful() {
     if (arena_.size() < 2 * liveBytes_ + 65536) return;
     std::string arena;
-    arena.reserve(liveBytes_);
-    for (Cell& cell : cells_) {
-        if (cell.kind != Cell::Kind::Text) continue;
-        const std::uint64_t offset = arena.size();
-        arena.append(cellBytes(cell));
+    arena.reserve(liveBytes_ + 4096);
+    auto move = [&](Cell& cell) {
+        if (cell.kind() == Cell::Null) return;
+        const auto offset = static_cast<std::uint32_t>(arena.size());
+        arena.append(arena_, cell.offset, cell.length());
         cell.offset = offset;
-    }
+    };
+    for (Cell& cell : cells_) move(cell);
+    for (Original& original : originals_) move(original.value);
     arena_ = std::move(arena);
 }
 
@@ -331,43 +411,48 @@ bool RecordView::hasPendingChange() const noexcept {
 
 void RecordView::commitRow(int row) {
     Row& state = rows_[static_cast<std::size_t>(row)];
-    Cell* cells = rowCells(row);
     const int width = columnCount();
 
     // Texts written into numeric fields become numbers; the store refuses
     // what does not read as one.
-    std::vector<Cell> converted(cells, cells + width);
-    std::vector<QString> texts(static_cast<std::size_t>(width));
+    struct Value {
+        Cell::Kind kind = Cell::Null;
+        std::int64_t integer = 0;
+        double real = 0;
+        std::string_view text;
+    };
+    std::vector<int> bound;
+    std::vector<Value> values;
     for (int c = 0; c < width; ++c) {
         if (!(state.dirty >> c & 1)) continue;
-        Cell& cell = converted[static_cast<std::size_t>(c)];
-        if (cell.kind != Cell::Kind::Text) continue;
-        texts[static_cast<std::size_t>(c)] = fromUtf8(cellBytes(cell));
-        if (columns_[static_cast<std::size_t>(c)].kind != ColumnKind::Numeric) continue;
-        const QString trimmed = texts[static_cast<std::size_t>(c)].trimmed();
-        bool ok = false;
-        if (trimmed.isEmpty()) {
-            cell = Cell{};
-        } else if (const qlonglong integer = trimmed.toLongLong(&ok); ok) {
-            cell = Cell{};
-            cell.kind = Cell::Kind::Integer;
-            cell.integer = integer;
-        } else if (const double real = trimmed.toDouble(&ok); ok) {
-            cell = Cell{};
-            cell.kind = Cell::Kind::Real;
-            cell.real = real;
-        } else {
-            throw DataError(DataError::Kind::NotNumber,
-                            QStringLiteral("مقدار فیلد \u2066%1\u2069 باید عدد باشد: \u2068%2\u2069")
-                                .arg(columns_[static_cast<std::size_t>(c)].name, trimmed));
+        const Cell& cell = rowCells(row)[c];
+        Value value;
+        value.kind = cell.kind();
+        if (value.kind == Cell::Integer) value.integer = cellInteger(cell);
+        if (value.kind == Cell::Real) value.real = cellReal(cell);
+        if (value.kind == Cell::Text) value.text = cellBytes(cell);
+        if (value.kind == Cell::Text && columns_[static_cast<std::size_t>(c)].kind == ColumnKind::Numeric) {
+            const QString trimmed = fromUtf8(value.text).trimmed();
+            bool ok = false;
+            if (trimmed.isEmpty()) {
+                value.kind = Cell::Null;
+            } else if (const qlonglong integer = trimmed.toLongLong(&ok); ok) {
+                value.kind = Cell::Integer;
+                value.integer = integer;
+            } else if (const double real = trimmed.toDouble(&ok); ok) {
+                value.kind = Cell::Real;
+                value.real = real;
+            } else {
+                throw DataError(DataError::Kind::NotNumber,
+                                QStringLiteral("مقدار فیلد \u2066%1\u2069 باید عدد باشد: \u2068%2\u2069")
+                                    .arg(columns_[static_cast<std::size_t>(c)].name, trimmed));
+            }
         }
+        bound.push_back(c);
+        values.push_back(value);
     }
 
     std::string sqlText;
-    std::vector<int> bound;
-    for (int c = 0; c < width; ++c) {
-        if (state.dirty >> c & 1) bound.push_back(c);
-    }
     if (!state.stored) {
         if (bound.empty()) {
             sqlText = "INSERT INTO " + quotedTable_ + " DEFAULT VALUES";
@@ -385,16 +470,16 @@ void RecordView::commitRow(int row) {
         sqlText = "UPDATE " + quotedTable_ + " SET " + sets + " WHERE rowid=?";
     }
 
+    const bool wasCurrent = isCurrentCopy();
     try {
         sql::Statement statement(connection_, sqlText);
         int index = 1;
-        for (int c : bound) {
-            const Cell& cell = converted[static_cast<std::size_t>(c)];
-            switch (cell.kind) {
-            case Cell::Kind::Null: statement.bindNull(index); break;
-            case Cell::Kind::Integer: statement.bindInt64(index, cell.integer); break;
-            case Cell::Kind::Real: statement.bindDouble(index, cell.real); break;
-            case Cell::Kind::Text: statement.bindText(index, cellBytes(cell)); break;
+        for (const Value& value : values) {
+            switch (value.kind) {
+            case Cell::Null: statement.bindNull(index); break;
+            case Cell::Integer: statement.bindInt64(index, value.integer); break;
+            case Cell::Real: statement.bindDouble(index, value.real); break;
+            case Cell::Text: statement.bindText(index, value.text); break;
             }
             ++index;
         }
@@ -404,23 +489,33 @@ void RecordView::commitRow(int row) {
         throw storageError(e);
     }
     if (state.stored && connection_.changes() == 0) {
-        throw DataError(DataError::Kind::RowMissing,
-                        QStringLiteral("این رکورد دیگر در بانک اطلاعاتی نیست."));
+        throw DataError(DataError::Kind::RowMissing, QStringLiteral("این رکورد دیگر در بانک اطلاعاتی نیست."));
     }
+    countCommit(wasCurrent);
     if (!state.stored) state.rowid = connection_.lastInsertRowid();
     state.stored = true;
 
+    // The copy now holds what the file holds: numbers as numbers.
     std::vector<int> reshown;
-    for (int c : bound) {
-        Cell& cell = cells[c];
-        const Cell& stored = converted[static_cast<std::size_t>(c)];
-        if (stored.kind != Cell::Kind::Text) {
-            if (cell.kind == Cell::Kind::Text) liveBytes_ -= cell.length;
-            cell = stored;
-            if (cellText(cell) != texts[static_cast<std::size_t>(c)]) reshown.push_back(c);
-        }
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        const int c = bound[i];
+        const Value& value = values[i];
+        if (value.kind == Cell::Text || rowCells(row)[c].kind() == value.kind) continue;
+        const QString before = cellText(rowCells(row)[c]);
+        liveBytes_ -= rowCells(row)[c].length();
+        Cell stored;
+        if (value.kind == Cell::Integer) stored = integerCell(value.integer);
+        if (value.kind == Cell::Real) stored = realCell(value.real);
+        rowCells(row)[c] = stored;
+        if (cellText(stored) != before) reshown.push_back(c);
     }
     state.dirty = 0;
+    const std::size_t first = static_cast<std::size_t>(row) * columns_.size();
+    const auto ofThisRow = [&](const Original& o) { return o.cell >= first && o.cell < first + columns_.size(); };
+    for (const Original& original : originals_) {
+        if (ofThisRow(original)) liveBytes_ -= original.value.length();
+    }
+    originals_.erase(std::remove_if(originals_.begin(), originals_.end(), ofThisRow), originals_.end());
     const bool isCurrent = current_ >= 0 && visible_[static_cast<std::size_t>(current_)] == row;
     if (isCurrent) {
         for (int c : reshown) notifyField(c);
@@ -454,6 +549,7 @@ void RecordView::Delete() {
     }
     const int row = visible_[static_cast<std::size_t>(current_)];
     if (rows_[static_cast<std::size_t>(row)].stored) {
+        const bool wasCurrent = isCurrentCopy();
         try {
             sql::Statement statement(connection_, "DELETE FROM " + quotedTable_ + " WHERE rowid=?");
             statement.bindInt64(1, rows_[static_cast<std::size_t>(row)].rowid);
@@ -461,14 +557,21 @@ void RecordView::Delete() {
         } catch (const sql::Error& e) {
             throw storageError(e);
         }
+        countCommit(wasCurrent);
     }
     const std::size_t width = columns_.size();
-    for (std::size_t c = 0; c < width; ++c) {
-        const Cell& cell = cells_[static_cast<std::size_t>(row) * width + c];
-        if (cell.kind == Cell::Kind::Text) liveBytes_ -= cell.length;
+    const std::size_t first = static_cast<std::size_t>(row) * width;
+    for (std::size_t c = 0; c < width; ++c) liveBytes_ -= cells_[first + c].length();
+    // Edits of the removed row are gone with it; later cells move up a row.
+    std::vector<Original> originals;
+    for (const Original& original : originals_) {
+        if (original.cell < first) originals.push_back(original);
+        else if (original.cell >= first + width) originals.push_back({original.cell - width, original.value});
+        else liveBytes_ -= original.value.length();
     }
-    cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * width),
-                 cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row + 1) * width));
+    originals_ = std::move(originals);
+    cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(first),
+                 cells_.begin() + static_cast<std::ptrdiff_t>(first + width));
     rows_.erase(rows_.begin() + row);
     visible_.erase(visible_.begin() + current_);
     for (int& index : visible_) {

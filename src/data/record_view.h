@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/sqlite.h"
+#include "data/table_versions.h"
 
 #include <QString>
 #include <QStringList>
@@ -84,34 +85,45 @@ private:
         std::string quoted;
         ColumnKind kind;
     };
+    // A field's value: its bytes live in the arena (eight for a number, the
+    // UTF-8 text otherwise), so a row of fifty mostly empty fields stays small.
     struct Cell {
-        enum class Kind : std::uint8_t { Null, Integer, Real, Text };
-        Kind kind = Kind::Null;
-        std::uint32_t length = 0;
-        union {
-            std::int64_t integer;
-            double real;
-            std::uint64_t offset = 0;
-        };
+        enum Kind : std::uint32_t { Null = 0, Integer = 1, Real = 2, Text = 3 };
+        std::uint32_t offset = 0;
+        std::uint32_t meta = 0; // kind in the two low bits, text length above
+        Kind kind() const noexcept { return static_cast<Kind>(meta & 3u); }
+        std::uint32_t length() const noexcept { return meta >> 2; }
     };
     struct Row {
         std::int64_t rowid = 0;
         bool stored = true;          // false: added through the view, not in the file yet
         std::uint64_t dirty = 0;     // fields edited and not yet stored, one bit per column
     };
+    struct Original {
+        std::size_t cell;
+        Cell value;
+    };
 
     void readColumns();
+    void readRows();
+    void discardPendingChanges();
     void notifyMoved();
     void notifyField(int column);
     int requireColumn(const QString& field) const;
     Cell* rowCells(int row) { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
     const Cell* rowCells(int row) const { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
     std::string_view cellBytes(const Cell& cell) const;
+    std::int64_t cellInteger(const Cell& cell) const;
+    double cellReal(const Cell& cell) const;
     QString cellText(const Cell& cell) const;
     Cell textCell(std::string_view utf8);
+    Cell integerCell(std::int64_t value);
+    Cell realCell(double value);
     void commitRow(int row);
     void showAll();
     void compactArenaIfWasteful();
+    bool isCurrentCopy();
+    void countCommit(bool wasCurrent);
 
     QString table_;
     std::string quotedTable_;
@@ -120,8 +132,11 @@ private:
 
     std::vector<Row> rows_;
     std::vector<Cell> cells_;   // rows_.size() * columns_.size(), row after row
-    std::string arena_;         // the bytes of every text cell
+    std::string arena_;         // the bytes of every cell
     std::size_t liveBytes_ = 0; // bytes in the arena that cells still use
+    std::vector<Original> originals_; // stored values of the fields edited since the last commit
+    QString databasePath_;
+    TableVersions::Stamp stamp_; // how new the copy of the table is
 
     QString filter_;
     std::vector<int> visible_;  // indexes into rows_ of the rows the filter lets through
