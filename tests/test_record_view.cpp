@@ -249,6 +249,43 @@ TEST_F(RecordViewTest, RowRemovedByAnotherViewCannotBeUpdated) {
     }
 }
 
+// A refresh may keep the view's copy when only the view itself has written
+// the table since it read it; the copy must then equal a fresh read.
+TEST_F(RecordViewTest, RefreshAfterOwnWritesMatchesAFreshRead) {
+    for (int i = 0; i < 5; ++i) folder.addExaminee(QStringLiteral("f%1").arg(i));
+    auto ide = view(QStringLiteral("IDE"));
+    ide->Filter(QStringLiteral("Code='f1'"));
+    ide->Delete();
+    ide->Filter(QStringLiteral("Code='f3'"));
+    ide->setField(QStringLiteral("E"), QStringLiteral("41"));
+    ide->setField(QStringLiteral("FName"), QStringLiteral("stored"));
+    ide->Save();
+    ide->AddNew();
+    ide->setField(QStringLiteral("Code"), QStringLiteral("f9"));
+    ide->Save();
+    // Pending changes that the refresh must drop.
+    ide->Filter(QStringLiteral("Code='f4'"));
+    for (int i = 0; i < 3000; ++i) ide->setField(QStringLiteral("LName"), QString::number(i).repeated(30));
+    ide->AddNew();
+    ide->setField(QStringLiteral("Code"), QStringLiteral("never"));
+    ide->Refresh();
+
+    auto fresh = view(QStringLiteral("IDE"));
+    ASSERT_EQ(ide->RecordCount(), fresh->RecordCount());
+    for (int row = 0; row < fresh->RecordCount(); ++row) {
+        for (int column = 0; column < fresh->columnCount(); ++column) {
+            EXPECT_EQ(ide->text(row, column), fresh->text(row, column)) << row << "," << column;
+        }
+    }
+    EXPECT_FALSE(ide->hasPendingChange());
+
+    // A write by another view of the process is read on the next refresh.
+    fresh->setField(QStringLiteral("Sen"), QStringLiteral("77"));
+    fresh->Save();
+    ide->Refresh();
+    EXPECT_EQ(ide->Fields(QStringLiteral("Sen")), QStringLiteral("77"));
+}
+
 TEST_F(RecordViewTest, ManyEditsKeepTheViewsCopyConsistent) {
     folder.addExaminee(QStringLiteral("m1"));
     auto answers = view(QStringLiteral("Answer"));
