@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "data/data_error.h"
 #include "examinees/frm_code_texts.h"
+#include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
@@ -25,39 +26,11 @@
 namespace pentarix {
 
 namespace texts = frm_code_texts;
+using controls::button;
+using controls::hiddenBox;
+using controls::label;
 
 namespace {
-
-template <class T>
-T* control(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setFont(fonts::nazanin());
-    return widget;
-}
-
-SkinLabel* label(QWidget* parent, const char* name, const QString& caption, Qt::Alignment alignment, int left,
-                 int top, int width, int height) {
-    auto* l = control<SkinLabel>(parent, name);
-    l->setText(caption);
-    l->setAlignment(alignment | Qt::AlignVCenter);
-    twips::place(l, left, top, width, height);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                    int height) {
-    auto* b = control<QPushButton>(parent, name);
-    b->setText(caption);
-    twips::place(b, left, top, width, height);
-    return b;
-}
-
-QLineEdit* hiddenBox(QWidget* parent, const char* name) {
-    auto* box = control<QLineEdit>(parent, name);
-    box->hide();
-    return box;
-}
 
 // The filters of the lookup take the value as typed; the view reads the
 // value up to the final apostrophe, so names with apostrophes work too.
@@ -89,7 +62,7 @@ void FrmCode::buildControls() {
     twips::setClientSize(this, 10230, 8055);
 
     DataGrid1Caption = label(this, "DataGrid1Caption", texts::kGridCaption, Qt::AlignCenter, 120, 120, 6345, 405);
-    DataGrid1 = control<QTableView>(this, "DataGrid1");
+    DataGrid1 = controls::make<QTableView>(this, "DataGrid1");
     DataGrid1Rows = new RecordViewTableModel({{QStringLiteral("Code"), texts::kColumnCode},
                                               {QStringLiteral("FName"), texts::kColumnFName},
                                               {QStringLiteral("LName"), texts::kColumnLName},
@@ -106,13 +79,13 @@ void FrmCode::buildControls() {
     for (int column = 0; column < 4; ++column) DataGrid1->setColumnWidth(column, twips::px(widths[column]));
     twips::place(DataGrid1, 120, 525, 6345, 7410);
 
-    DataCombo6 = control<DataCombo>(this, "DataCombo6");
+    DataCombo6 = controls::make<DataCombo>(this, "DataCombo6");
     twips::placeWidth(DataCombo6, 6720, 300, 2160);
     Label6 = label(this, "Label6", texts::kDataCombo6Label, Qt::AlignRight, 8940, 330, 1170, 375);
-    DataCombo1 = control<DataCombo>(this, "DataCombo1");
+    DataCombo1 = controls::make<DataCombo>(this, "DataCombo1");
     twips::placeWidth(DataCombo1, 6720, 900, 2160);
     Label1 = label(this, "Label1", texts::kDataCombo1Label, Qt::AlignRight, 8940, 930, 1170, 375);
-    Combo3 = control<QComboBox>(this, "Combo3");
+    Combo3 = controls::make<QComboBox>(this, "Combo3");
     Combo3->setEditable(true);
     Combo3->setInsertPolicy(QComboBox::NoInsert);
     Combo3->setCompleter(nullptr);
@@ -122,11 +95,11 @@ void FrmCode::buildControls() {
     twips::placeWidth(Combo3, 6720, 1500, 2160);
     Label3 = label(this, "Label3", texts::kCombo3Label, Qt::AlignRight, 8940, 1530, 1170, 375);
 
-    Frame1 = control<QGroupBox>(this, "Frame1");
+    Frame1 = controls::make<QGroupBox>(this, "Frame1");
     Frame1->setTitle(texts::kFrame1Caption);
     twips::place(Frame1, 6720, 2340, 3390, 2415);
     Label2 = label(Frame1, "Label2", texts::kFrame1Label, Qt::AlignCenter, 120, 480, 3150, 375);
-    Text5 = control<QLineEdit>(Frame1, "Text5");
+    Text5 = controls::make<QLineEdit>(Frame1, "Text5");
     Text5->setAlignment(Qt::AlignCenter);
     twips::place(Text5, 840, 1020, 1710, 435);
     Command2 = button(Frame1, "Command2", texts::kCommand2Caption, 1080, 1680, 1230, 495);

@@ -2,6 +2,7 @@
 
 #include "common/val.h"
 #include "maintenance/exit_handover.h"
+#include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
 #include "platform/key_press.h"
@@ -25,63 +26,17 @@ namespace pentarix {
 
 namespace texts = frm1_texts;
 
+using controls::button;
+using controls::hiddenBox;
+using controls::list;
+using controls::panel;
+using controls::textBox;
+
 namespace {
-
-template <class T>
-T* control(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                    int height) {
-    auto* b = control<QPushButton>(parent, name);
-    b->setText(caption);
-    b->setFont(fonts::nazanin());
-    twips::place(b, left, top, width, height);
-    return b;
-}
-
-QFrame* panel(QWidget* parent, const char* name) {
-    auto* frame = control<QFrame>(parent, name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->hide();
-    return frame;
-}
 
 SkinLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                  int height) {
-    auto* l = control<SkinLabel>(parent, name);
-    l->setText(caption);
-    l->setFont(fonts::nazanin());
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    twips::place(l, left, top, width, height);
-    return l;
-}
-
-QLineEdit* textBox(QWidget* parent, const char* name, Qt::Alignment alignment, int left, int top, int width,
-                   int height) {
-    auto* box = control<QLineEdit>(parent, name);
-    box->setFont(fonts::nazanin());
-    box->setAlignment(alignment);
-    twips::place(box, left, top, width, height);
-    return box;
-}
-
-QLineEdit* hiddenBox(QWidget* parent, const char* name) {
-    auto* box = control<QLineEdit>(parent, name);
-    box->hide();
-    return box;
-}
-
-QComboBox* list(QWidget* parent, const char* name, const QStringList& items, int left, int top, int width) {
-    auto* combo = control<QComboBox>(parent, name);
-    combo->setFont(fonts::nazanin());
-    combo->addItems(items);
-    combo->setCurrentIndex(-1); // nothing picked until the operator picks
-    twips::placeWidth(combo, left, top, width);
-    return combo;
+    return controls::label(parent, name, caption, Qt::AlignRight, left, top, width, height);
 }
 
 } // namespace
@@ -109,7 +64,7 @@ void Frm1::buildControls() {
     setWindowTitle(QStringLiteral(" "));
     twips::setClientSize(this, 10695, 8685);
 
-    Frame7 = control<QFrame>(this, "Frame7");
+    Frame7 = controls::make<QFrame>(this, "Frame7");
     Frame7->setFrameShape(QFrame::StyledPanel);
     twips::place(Frame7, 8280, 540, 2235, 7095);
     Command1 = button(Frame7, "Command1", texts::kCommand1Caption, 240, 180, 1785, 555);
@@ -124,12 +79,12 @@ void Frm1::buildControls() {
     Command6 = button(Frame7, "Command6", texts::kCommand6Caption, 240, 6300, 1785, 555);
     Text3 = hiddenBox(Frame7, "Text3");
 
-    SkinLabel1 = control<SkinLabel>(this, "SkinLabel1");
+    SkinLabel1 = controls::make<SkinLabel>(this, "SkinLabel1");
     SkinLabel1->setFont(fonts::titr(18));
     SkinLabel1->setAlignment(Qt::AlignCenter);
     twips::place(SkinLabel1, 1740, 120, 5955, 555);
 
-    SkinLabel2 = control<SkinLabel>(this, "SkinLabel2");
+    SkinLabel2 = controls::make<SkinLabel>(this, "SkinLabel2");
     SkinLabel2->setText(QStringLiteral(" "));
     SkinLabel2->setFont(fonts::nazanin(11));
     SkinLabel2->setWordWrap(true);
@@ -137,7 +92,7 @@ void Frm1::buildControls() {
     twips::place(SkinLabel2, 300, 7740, 9975, 615);
     SkinLabel2->hide();
 
-    SkinLabel7 = control<SkinLabel>(this, "SkinLabel7");
+    SkinLabel7 = controls::make<SkinLabel>(this, "SkinLabel7");
     SkinLabel7->setText(texts::kVersion);
     SkinLabel7->setFont(fonts::nazanin(8, false));
     twips::place(SkinLabel7, 90, 90, 825, 240);
@@ -146,7 +101,7 @@ void Frm1::buildControls() {
     buildThemePanel();
     buildSettingsPanels();
 
-    Picture1 = control<QLabel>(this, "Picture1");
+    Picture1 = controls::make<QLabel>(this, "Picture1");
     Picture1->setPixmap(platform::picture(QStringLiteral("web_address")));
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->setToolTip(texts::kPicture1Tip);
