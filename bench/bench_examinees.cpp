@@ -24,20 +24,9 @@ using pentarix::bench::BenchFolder;
 
 namespace {
 
-BenchFolder& folderWith(int rows) {
-    static std::map<int, std::unique_ptr<BenchFolder>> folders;
-    auto& folder = folders[rows];
-    if (!folder) {
-        folder = std::make_unique<BenchFolder>();
-        folder->addExaminees(rows);
-    }
-    // Each folder becomes the working folder while its benchmark runs.
-    QDir::setCurrent(folder->path());
-    return *folder;
-}
 
 void LookupWindowOpen(benchmark::State& state) {
-    folderWith(static_cast<int>(state.range(0)));
+    BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         FrmCode& window = pentarix::form<FrmCode>();
         window.show();
@@ -49,7 +38,7 @@ void LookupWindowOpen(benchmark::State& state) {
 }
 
 void LookupFilter(benchmark::State& state) {
-    folderWith(static_cast<int>(state.range(0)));
+    BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     FrmCode& window = pentarix::form<FrmCode>();
     window.show();
     QApplication::processEvents();
@@ -69,7 +58,7 @@ void LookupFilter(benchmark::State& state) {
 }
 
 void RegistrationSave(benchmark::State& state) {
-    folderWith(static_cast<int>(state.range(0)));
+    BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     pentarix::Frm1& window = pentarix::form<pentarix::Frm1>();
     window.show();
     int code = 0;

@@ -17,19 +17,10 @@ using pentarix::bench::BenchFolder;
 
 namespace {
 
-BenchFolder& folderWith(int rows) {
-    static std::map<int, std::unique_ptr<BenchFolder>> folders;
-    auto& folder = folders[rows];
-    if (!folder) {
-        folder = std::make_unique<BenchFolder>();
-        folder->addExaminees(rows);
-    }
-    return *folder;
-}
 
 // The baseline: prepare, step, and copy every field of every row into memory.
 void PlainSqliteRead(benchmark::State& state) {
-    const BenchFolder& folder = folderWith(static_cast<int>(state.range(0)));
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto connection = pentarix::sql::Connection::open(folder.databasePath().toStdString());
         pentarix::sql::Statement statement(connection, "SELECT rowid, * FROM \"IDE\"");
@@ -47,7 +38,7 @@ void PlainSqliteRead(benchmark::State& state) {
 }
 
 void ViewOpen(benchmark::State& state) {
-    const BenchFolder& folder = folderWith(static_cast<int>(state.range(0)));
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         RecordView view(folder.databasePath(), QStringLiteral("IDE"));
         benchmark::DoNotOptimize(view.RecordCount());
@@ -57,7 +48,7 @@ void ViewOpen(benchmark::State& state) {
 
 // A refresh after another program wrote the table: the whole table is read again.
 void ViewRefresh(benchmark::State& state) {
-    const BenchFolder& folder = folderWith(static_cast<int>(state.range(0)));
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     RecordView view(folder.databasePath(), QStringLiteral("IDE"));
     auto other = pentarix::sql::Connection::open(folder.databasePath().toStdString());
     int round = 0;
@@ -73,7 +64,7 @@ void ViewRefresh(benchmark::State& state) {
 
 // A refresh when only the view itself wrote the table since it read it.
 void ViewRefreshAfterOwnWrite(benchmark::State& state) {
-    const BenchFolder& folder = folderWith(static_cast<int>(state.range(0)));
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     RecordView view(folder.databasePath(), QStringLiteral("IDE"));
     int round = 0;
     for (auto _ : state) {
@@ -86,7 +77,7 @@ void ViewRefreshAfterOwnWrite(benchmark::State& state) {
 }
 
 void ViewFilter(benchmark::State& state) {
-    const BenchFolder& folder = folderWith(100000);
+    const BenchFolder& folder = BenchFolder::withExaminees(100000);
     RecordView view(folder.databasePath(), QStringLiteral("IDE"));
     const QString filters[] = {QStringLiteral("Group='C'"), QStringLiteral("code='P150000'"),
                                QStringLiteral("LName='احمدی'")};

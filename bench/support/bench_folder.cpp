@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <map>
+#include <memory>
 #include <string>
 
 namespace pentarix::bench {
@@ -23,6 +25,17 @@ BenchFolder::BenchFolder() : previous_(QDir::currentPath()) {
 BenchFolder::~BenchFolder() { QDir::setCurrent(previous_); }
 
 QString BenchFolder::databasePath() const { return QDir(dir_.path()).filePath(QStringLiteral("Pentarix/Pentarix.mdb")); }
+
+BenchFolder& BenchFolder::withExaminees(int n) {
+    static std::map<int, std::unique_ptr<BenchFolder>> folders;
+    auto& folder = folders[n];
+    if (!folder) {
+        folder = std::make_unique<BenchFolder>();
+        folder->addExaminees(n);
+    }
+    QDir::setCurrent(folder->path());
+    return *folder;
+}
 
 void BenchFolder::addExaminees(int n) const {
     auto connection = sql::Connection::open(databasePath().toStdString());

@@ -15,6 +15,9 @@ public:
     QString databasePath() const;
     // Registers n examinees (both rows each), half of them scored.
     void addExaminees(int n) const;
+    // A folder with n examinees, made once per n for the whole run and made
+    // the working folder.
+    static BenchFolder& withExaminees(int n);
 
 private:
     QTemporaryDir dir_;
