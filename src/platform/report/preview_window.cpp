@@ -1,0 +1,291 @@
+#include "platform/report/preview_window.h"
+
+#include "platform/fonts.h"
+#include "platform/modal.h"
+#include "platform/report/preview_texts.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pentarix::report {
+
+namespace texts = preview_texts;
+
+namespace {
+
+constexpr double kScreenDpi = 96.0; // zoom 1: the page at its real size on a common screen
+constexpr int kPaperMargin = 12;    // pixels of grey around the page
+constexpr double kMinZoom = 0.25;
+constexpr double kMaxZoom = 4.0;
+
+} // namespace
+
+// The page on screen: drawn once per page and zoom, then only copied.
+class PageCanvas final : public QWidget {
+public:
+    explicit PageCanvas(QWidget* parent) : QWidget(parent) { setAutoFillBackground(false); }
+
+    void show(const Printout* printout, int page, double zoom) {
+        printout_ = printout;
+        page_ = page;
+        zoom_ = zoom;
+        image_ = QImage();
+        const QSize paper = printout ? printout->paperSize() : QSize(11906, 16838);
+        const double scale = kScreenDpi * zoom / 1440.0;
+        setFixedSize(static_cast<int>(std::ceil(paper.width() * scale)) + 2 * kPaperMargin,
+                     static_cast<int>(std::ceil(paper.height() * scale)) + 2 * kPaperMargin);
+        update();
+    }
+
+    const QImage& image() {
+        if (image_.isNull() && printout_ && page_ >= 0 && page_ < printout_->pageCount()) {
+            image_ = printout_->pageImage(page_, kScreenDpi * zoom_, devicePixelRatioF());
+        }
+        return image_;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
+        const QImage& page = image();
+        if (page.isNull()) return;
+        const QPoint at(kPaperMargin, kPaperMargin);
+        painter.fillRect(QRect(at + QPoint(3, 3), page.deviceIndependentSize().toSize()), QColor(0x50, 0x50, 0x50));
+        painter.drawImage(at, page);
+    }
+
+private:
+    const Printout* printout_ = nullptr;
+    int page_ = 0;
+    double zoom_ = 1.0;
+    QImage image_;
+};
+
+namespace {
+
+QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, const QString& tip = QString()) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setToolTip(tip.isEmpty() ? text : tip);
+    button->setFont(fonts::nazanin(10));
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ReportPreview"));
+    setWindowFlag(Qt::Window);
+    setLayoutDirection(Qt::RightToLeft);
+    buildControls();
+    wire();
+    resize(920, 780);
+    updateControls();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::buildControls() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("PreviewToolBar"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->setSpacing(2);
+    printButton = toolButton(bar, "printButton", texts::kPrint, texts::kPrintTip);
+    pdfButton = toolButton(bar, "pdfButton", texts::kPdf, texts::kPdfTip);
+    zoomInButton = toolButton(bar, "zoomInButton", texts::kZoomIn);
+    zoomOutButton = toolButton(bar, "zoomOutButton", texts::kZoomOut);
+    fitButton = toolButton(bar, "fitButton", texts::kFit);
+    firstButton = toolButton(bar, "firstButton", texts::kFirst);
+    previousButton = toolButton(bar, "previousButton", texts::kPrevious);
+    auto* pageCaption = new QLabel(texts::kPage, bar);
+    pageCaption->setFont(fonts::nazanin(10));
+    pageBox = new QLineEdit(bar);
+    pageBox->setObjectName(QStringLiteral("pageBox"));
+    pageBox->setAlignment(Qt::AlignCenter);
+    pageBox->setFixedWidth(56);
+    pageBox->setValidator(new QIntValidator(1, 1000000, pageBox));
+    pageCountLabel = new QLabel(bar);
+    pageCountLabel->setObjectName(QStringLiteral("pageCountLabel"));
+    pageCountLabel->setFont(fonts::nazanin(10));
+    nextButton = toolButton(bar, "nextButton", texts::kNext);
+    lastButton = toolButton(bar, "lastButton", texts::kLast);
+    closeButton = toolButton(bar, "closeButton", texts::kClose);
+    row->addWidget(printButton);
+    row->addWidget(pdfButton);
+    row->addSpacing(12);
+    row->addWidget(zoomInButton);
+    row->addWidget(zoomOutButton);
+    row->addWidget(fitButton);
+    row->addSpacing(12);
+    row->addWidget(firstButton);
+    row->addWidget(previousButton);
+    row->addWidget(pageCaption);
+    row->addWidget(pageBox);
+    row->addWidget(pageCountLabel);
+    row->addWidget(nextButton);
+    row->addWidget(lastButton);
+    row->addStretch(1);
+    row->addWidget(closeButton);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("PreviewPages"));
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    canvas_ = new PageCanvas(scroll_);
+    scroll_->setWidget(canvas_);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(bar);
+    column->addWidget(scroll_, 1);
+}
+
+void PreviewWindow::wire() {
+    connect(printButton, &QToolButton::clicked, this, &PreviewWindow::print);
+    connect(pdfButton, &QToolButton::clicked, this, &PreviewWindow::saveAsPdf);
+    connect(zoomInButton, &QToolButton::clicked, this, &PreviewWindow::zoomIn);
+    connect(zoomOutButton, &QToolButton::clicked, this, &PreviewWindow::zoomOut);
+    connect(fitButton, &QToolButton::clicked, this, &PreviewWindow::fitWidth);
+    connect(firstButton, &QToolButton::clicked, this, &PreviewWindow::firstPage);
+    connect(previousButton, &QToolButton::clicked, this, &PreviewWindow::previousPage);
+    connect(pageBox, &QLineEdit::editingFinished, this, &PreviewWindow::pageBoxEdited);
+    connect(nextButton, &QToolButton::clicked, this, &PreviewWindow::nextPage);
+    connect(lastButton, &QToolButton::clicked, this, &PreviewWindow::lastPage);
+    connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void PreviewWindow::setPrintout(std::shared_ptr<const Printout> printout) {
+    printout_ = std::move(printout);
+    setWindowTitle(printout_ ? printout_->document().title : QString());
+    page_ = 0;
+    canvas_->show(printout_.get(), page_, zoom_);
+    updateControls();
+}
+
+int PreviewWindow::pageCount() const { return printout_ ? printout_->pageCount() : 0; }
+
+const QImage& PreviewWindow::currentPageImage() { return canvas_->image(); }
+
+void PreviewWindow::showPage(int page) {
+    page = std::clamp(page, 0, std::max(0, pageCount() - 1));
+    if (page != page_) {
+        page_ = page;
+        canvas_->show(printout_.get(), page_, zoom_);
+        scroll_->verticalScrollBar()->setValue(0);
+    }
+    updateControls();
+}
+
+void PreviewWindow::pageBoxEdited() { showPage(pageBox->text().toInt() - 1); }
+
+void PreviewWindow::setZoom(double zoom) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (std::abs(zoom - zoom_) < 1e-9) return;
+    zoom_ = zoom;
+    canvas_->show(printout_.get(), page_, zoom_);
+    updateControls();
+}
+
+void PreviewWindow::zoomIn() { setZoom(zoom_ * 1.25); }
+void PreviewWindow::zoomOut() { setZoom(zoom_ / 1.25); }
+
+void PreviewWindow::fitWidth() {
+    if (!printout_) return;
+    const int room = scroll_->viewport()->width() - 2 * kPaperMargin - scroll_->verticalScrollBar()->sizeHint().width();
+    const double pageWidth = printout_->paperSize().width() * kScreenDpi / 1440.0;
+    if (room > 50) setZoom(room / pageWidth);
+}
+
+void PreviewWindow::updateControls() {
+    const int count = pageCount();
+    pageBox->setText(QString::number(count ? page_ + 1 : 0));
+    pageCountLabel->setText(texts::kOf.arg(count));
+    firstButton->setEnabled(page_ > 0);
+    previousButton->setEnabled(page_ > 0);
+    nextButton->setEnabled(page_ + 1 < count);
+    lastButton->setEnabled(page_ + 1 < count);
+    zoomInButton->setEnabled(zoom_ < kMaxZoom - 1e-9);
+    zoomOutButton->setEnabled(zoom_ > kMinZoom + 1e-9);
+    printButton->setEnabled(count > 0);
+    pdfButton->setEnabled(count > 0);
+}
+
+bool PreviewWindow::saveAsPdf() {
+    if (!printout_) return false;
+    platform::FileDialogRequest request;
+    request.title = texts::kPdfDialogTitle;
+    request.directory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (request.directory.isEmpty()) request.directory = QDir::homePath();
+    request.fileName = (printout_->document().title.isEmpty() ? QStringLiteral("report") : printout_->document().title) +
+                       QStringLiteral(".pdf");
+    request.filter = texts::kPdfFilter;
+    QString path = platform::modal().saveFileName(this, request);
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    if (printout_->writePdf(path)) return true;
+    platform::modal().messageBox(this, texts::kPdfFailed + QStringLiteral("\n\u2068") + path + QStringLiteral("\u2069"),
+                                 texts::kPdfFailedTitle,
+                                 platform::style::kIconExclamation | platform::style::kRightToLeftReading);
+    return false;
+}
+
+bool PreviewWindow::print() {
+    if (!printout_) return false;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, pageCount());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (printout_->print(printer)) return true;
+    platform::modal().messageBox(this, texts::kPrintFailed, texts::kPdfFailedTitle,
+                                 platform::style::kIconExclamation | platform::style::kRightToLeftReading);
+    return false;
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Print)) {
+        print();
+    } else if (event->key() == Qt::Key_PageDown) {
+        nextPage();
+    } else if (event->key() == Qt::Key_PageUp) {
+        previousPage();
+    } else if (event->matches(QKeySequence::ZoomIn)) {
+        zoomIn();
+    } else if (event->matches(QKeySequence::ZoomOut)) {
+        zoomOut();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The page fills the window's width the first time it opens.
+    if (!fitted_) {
+        fitted_ = true;
+        fitWidth();
+    }
+}
+
+} // namespace pentarix::report

@@ -1,0 +1,52 @@
+#include "platform/report/report.h"
+
+#include "platform/report/preview_window.h"
+
+namespace pentarix::report {
+
+Report::Report(ReportDocument document) : document_(std::move(document)) {}
+
+Report::~Report() {
+    if (rowSource_) rowSource_->removeListener(this);
+}
+
+void Report::setRowSource(RecordView& view) {
+    if (rowSource_ == &view) return;
+    if (rowSource_) rowSource_->removeListener(this);
+    rowSource_ = &view;
+    rowSource_->addListener(this);
+}
+
+void Report::viewClosing(RecordView& view) {
+    if (rowSource_ == &view) rowSource_ = nullptr;
+}
+
+bool Report::setLabelText(const QString& section, const QString& label, const QString& text) {
+    return document_.setLabelText(section, label, text);
+}
+
+QString Report::labelText(const QString& section, const QString& label) {
+    return document_.labelText(section, label);
+}
+
+std::shared_ptr<const Printout> Report::printout() const {
+    Rows rows = rowSource_ ? Rows::of(*rowSource_, document_.boundFields()) : Rows();
+    return std::make_shared<const Printout>(document_, std::move(rows));
+}
+
+void Report::Show() {
+    if (!preview_) {
+        preview_ = new PreviewWindow();
+        preview_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    preview_->setPrintout(printout());
+    preview_->show();
+    preview_->raise();
+    preview_->activateWindow();
+}
+
+PreviewWindow* Report::preview() const { return preview_.data(); }
+
+bool Report::writePdf(const QString& path) const { return printout()->writePdf(path); }
+
+} // namespace pentarix::report
