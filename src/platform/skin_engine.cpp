@@ -60,6 +60,8 @@ void SkinEngine::LoadSkinFile(const QString& fileName) {
 
 void SkinEngine::ApplySkinToWindow(QWidget* window) {
     if (!window) return;
+    // A plain widget window paints a skin's background picture only when asked to.
+    window->setAttribute(Qt::WA_StyledBackground, true);
     window->setStyleSheet(styleSheet());
 }
 
