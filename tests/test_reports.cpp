@@ -10,20 +10,27 @@
 #include "scoring/frmk_lid_texts.h"
 #include "support/app_folder.h"
 #include "support/scripted_modal.h"
+#include "shell/frm1.h"
 #include "support/shots.h"
+#include "support/typing.h"
+#include "testing/frm_test.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
+#include <set>
 
 using pentarix::RecordView;
 using pentarix::test::AppFolder;
@@ -283,6 +290,7 @@ protected:
     QStringList savedPages(report::Report& rep, const QString& name) {
         report::PreviewWindow* preview = rep.preview();
         if (!preview || !preview->isVisible()) return {};
+        pentarix::test::saveShot(preview, name + QStringLiteral("_preview"));
         const QString pdf = folder.filePath(name + QStringLiteral(".pdf"));
         modal.fileAnswers.push_back(pdf);
         preview->pdfButton->click();
@@ -464,6 +472,100 @@ TEST_F(Printing, ListOfOneGroupHoldsThatGroupOnly) {
     EXPECT_FALSE(pages.front().contains(QStringLiteral("G2")));
     EXPECT_TRUE(pages.front().contains(QStringLiteral("G3")));
     EXPECT_TRUE(pages.front().contains(QStringLiteral("address")));
+}
+
+// --- From registration to both printouts, through the real windows.
+
+TEST_F(Printing, AnExamineeRegisteredTestedAndScoredAppearsOnBothPrintouts) {
+    const QString code = QStringLiteral("E-29");
+    pentarix::Frm1& main = pentarix::form<pentarix::Frm1>();
+    main.show();
+
+    // Registration on the main window.
+    main.Command1->click();
+    pentarix::test::typeText(main.Text11, code);
+    pentarix::test::typeText(main.Text6, QStringLiteral("نرگس"));
+    pentarix::test::typeText(main.Text4, QStringLiteral("صادقی"));
+    auto pick = [](QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    };
+    pick(main.Combo2, 1);
+    pentarix::test::typeText(main.Text5, QStringLiteral("45"));
+    pick(main.Combo1, 0);
+    pick(main.Combo3, 3);
+    pentarix::test::typeText(main.Text7, QStringLiteral("دکتری"));
+    main.Command8->click();
+    ASSERT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Answer WHERE Code = 'E-29'")), QStringLiteral("1"));
+
+    // The test: every item answered, options of every kind on items of both
+    // directions; the keyed values add up to these sums.
+    const std::set<int> reversed = {2,  4,  6,  8,  10, 12, 14, 16, 18, 20, 22, 24,
+                                    26, 28, 30, 32, 34, 36, 38, 39, 44, 46, 49};
+    auto optionOf = [](int item) { return (item * 7) % 5 + 1; };
+    std::array<int, 5> sums{};
+    for (int item = 1; item <= 50; ++item) {
+        sums[static_cast<std::size_t>((item - 1) % 5)] += reversed.count(item) ? 6 - optionOf(item) : optionOf(item);
+    }
+    bool tested = false;
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, qApp, [&tested, poll, optionOf] {
+        auto* w = qobject_cast<pentarix::FrmTest*>(QApplication::activeModalWidget());
+        if (!w || !w->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        w->Command1->click();
+        for (int item = 1; item <= 50; ++item) {
+            w->options()[static_cast<std::size_t>(optionOf(item) - 1)]->click();
+            w->CmdNext->click();
+        }
+        w->Command5->click();
+        tested = true;
+    });
+    poll->start();
+    modal.inputAnswers.push_back(code);
+    main.Command2->click();
+    ASSERT_TRUE(tested);
+
+    // Scoring.
+    main.Command3->click();
+    ASSERT_TRUE(pentarix::isLoaded<pentarix::FrmkLID>());
+    pentarix::FrmkLID& w = pentarix::form<pentarix::FrmkLID>();
+    modal.clear();
+    score(w, code);
+    ASSERT_EQ(modal.messages(), QStringList{pentarix::frmk_lid_texts::kScored});
+    QStringList expected;
+    for (int sum : sums) expected << QString::number(sum);
+    EXPECT_EQ((QStringList{w.Text2->text(), w.Text4->text(), w.Text14->text(), w.Text17->text(), w.Text18->text()}),
+              expected);
+
+    // The result sheet: right column E, C, O, left column A, ES, each score
+    // on the line of its caption.
+    w.Command6->click();
+    const QStringList sheet = savedPages(pentarix::dataR1().report(), QStringLiteral("e2e_sheet"));
+    ASSERT_EQ(sheet.size(), 1);
+    QStringList onSheet;
+    for (const QString& line : sheet.front().split(QLatin1Char('\n'))) {
+        if (line.contains(QStringLiteral("pentarix")) || line.contains(QStringLiteral("88001234"))) continue;
+        onSheet << pentarix::test::numbersFromRight(line);
+    }
+    // Code, age; then E, A; C, ES; O.
+    EXPECT_EQ(onSheet, (QStringList{QStringLiteral("29"), QStringLiteral("45"), expected[0],
+                                    expected[1], expected[2], expected[3], expected[4]}))
+        << sheet.front().toStdString();
+
+    // The list: the examinee's row holds the five scores in the column order.
+    w.Command3->click();
+    const QStringList list = savedPages(pentarix::dataRPrint().report(), QStringLiteral("e2e_list"));
+    ASSERT_EQ(list.size(), 1);
+    QString row;
+    for (const QString& line : list.front().split(QLatin1Char('\n'))) {
+        if (line.contains(code)) row = line;
+    }
+    EXPECT_EQ(pentarix::test::numbersFromRight(row),
+              (QStringList{QStringLiteral("1"), QStringLiteral("29"), QStringLiteral("45")} +
+               expected));
 }
 
 } // namespace
