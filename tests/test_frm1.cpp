@@ -1,5 +1,7 @@
+#include "maintenance/exitpro.h"
 #include "platform/single_instance.h"
 #include "platform/skin_engine.h"
+#include "platform/twips.h"
 #include "shell/frm1.h"
 #include "shell/frm1_texts.h"
 #include "support/app_folder.h"
@@ -164,19 +166,26 @@ TEST_F(Frm1Test, TestScoringAndLookupButtonsWaitForTheFirstExaminee) {
     }
 }
 
-TEST_F(Frm1Test, ClosingTheWindowDiscardsTheRegistrationAndEndsTheProgram) {
+TEST_F(Frm1Test, ClosingTheWindowDiscardsTheRegistrationAndOpensTheExitDialog) {
     Frm1& w = load();
     w.Adodc2->AddNew();
     w.Adodc2->setField(QStringLiteral("Code"), QStringLiteral("left-open"));
     w.close();
-    EXPECT_TRUE(modal.ended());
+    EXPECT_FALSE(modal.ended());
     EXPECT_FALSE(pentarix::isLoaded<pentarix::Frm1>());
     EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM IDE")), QStringLiteral("0"));
+    ASSERT_TRUE(pentarix::isLoaded<pentarix::exitpro>());
+    EXPECT_TRUE(pentarix::form<pentarix::exitpro>().isVisible());
+    EXPECT_EQ(pentarix::form<pentarix::exitpro>().pos(), pentarix::twips::point(5000, 1500));
 }
 
-TEST_F(Frm1Test, ExitButtonEndsTheProgram) {
+TEST_F(Frm1Test, ExitButtonOpensTheExitDialog) {
     load().Command6->click();
-    EXPECT_TRUE(modal.ended());
+    EXPECT_FALSE(modal.ended());
+    EXPECT_FALSE(pentarix::isLoaded<pentarix::Frm1>());
+    ASSERT_TRUE(pentarix::isLoaded<pentarix::exitpro>());
+    EXPECT_TRUE(pentarix::form<pentarix::exitpro>().isVisible());
+    EXPECT_EQ(pentarix::form<pentarix::exitpro>().pos(), pentarix::twips::point(5000, 1500));
 }
 
 TEST_F(Frm1Test, ClosingForAThemeChangeEndsNothingAndTheWindowLoadsAfresh) {

@@ -1,10 +1,14 @@
 #include "maintenance/exit_handover.h"
 
-#include "platform/modal.h"
+#include "maintenance/exitpro.h"
+#include "platform/twips.h"
 
 namespace pentarix {
 
-// Until the exit dialog exists, closing the main window ends the program.
-void showExitDialog(int, int) { platform::modal().endApplication(0); }
+void showExitDialog(int left, int top) {
+    exitpro& dialog = form<exitpro>();
+    dialog.show();
+    twips::moveWindow(&dialog, left, top);
+}
 
 } // namespace pentarix
