@@ -39,7 +39,11 @@ void FieldBinding::viewClosing(RecordView&) { view_ = nullptr; }
 void FieldBinding::show() {
     const QString value = view_ ? view_->currentText(column_) : QString();
     showing_ = true;
-    if (edit_ && edit_->text() != value) edit_->setText(value);
+    if (edit_ && edit_->text() != value) {
+        edit_->setText(value);
+        // A long value shows from its start, as it reads, unless being typed.
+        if (!edit_->hasFocus()) edit_->setCursorPosition(0);
+    }
     if (label_ && label_->text() != value) label_->setText(value);
     showing_ = false;
 }
