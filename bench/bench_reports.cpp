@@ -1,6 +1,7 @@
 // The reports with many examinees: the list of every examinee from the press
 // of its button to its first page on screen, and written whole into a PDF;
 // and scoring one examinee from the press of the button to the stored scores.
+#include "data/sqlite.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "platform/report/preview_window.h"
@@ -16,6 +17,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <string>
 
 using pentarix::FrmkLID;
 using pentarix::bench::BenchFolder;
@@ -44,12 +47,30 @@ void closeList() {
     QApplication::processEvents();
 }
 
-// "Print every examinee" up to the first page drawn in the preview.
+// Another program's write to a table: the next refresh of a view reads the
+// whole table again, as after a scoring or a test run.
+void touch(const BenchFolder& folder, const char* table, int round) {
+    auto connection = pentarix::sql::Connection::open(folder.databasePath().toStdString());
+    if (std::string(table) == "IDE") {
+        connection.exec("UPDATE IDE SET Sen = '" + std::to_string(20 + round % 50) + "' WHERE rowid = 1");
+    } else {
+        connection.exec("UPDATE Answer SET \"1\" = '" + std::to_string(1 + round % 5) + "' WHERE rowid = 1");
+    }
+}
+
+// "Print every examinee" up to the first page drawn in the preview; with
+// range(1) the table was written since the window read it.
 void ListFirstPreviewPage(benchmark::State& state) {
-    BenchFolder::withExaminees(static_cast<int>(state.range(0)));
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     FrmkLID& window = pentarix::form<FrmkLID>();
     window.show();
+    int round = 0;
     for (auto _ : state) {
+        if (state.range(1)) {
+            state.PauseTiming();
+            touch(folder, "IDE", round++);
+            state.ResumeTiming();
+        }
         window.Command3->click();
         auto* preview = pentarix::dataRPrint().report().preview();
         benchmark::DoNotOptimize(preview->currentPageImage().constBits());
@@ -58,6 +79,7 @@ void ListFirstPreviewPage(benchmark::State& state) {
         closeList();
         state.ResumeTiming();
     }
+    state.SetLabel(state.range(1) ? "table written since" : "table as read");
     pentarix::FormSlotBase::discardAll();
 }
 
@@ -83,7 +105,8 @@ void ListWholePdf(benchmark::State& state) {
 }
 
 // "Select examinee" with a complete answer sheet: the answers refreshed,
-// three views narrowed, the sums shown and stored.
+// three views narrowed, the sums shown and stored; with range(1) the answer
+// sheets were written since the window read them.
 void ScoreOneExaminee(benchmark::State& state) {
     const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
     const QString code = QStringLiteral("P%1").arg(100000 + state.range(0) / 2);
@@ -99,17 +122,38 @@ void ScoreOneExaminee(benchmark::State& state) {
     pentarix::platform::setModalHost(&modal);
     FrmkLID& window = pentarix::form<FrmkLID>();
     window.show();
+    int round = 0;
     for (auto _ : state) {
+        if (state.range(1)) {
+            state.PauseTiming();
+            touch(folder, "Answer", round++);
+            state.ResumeTiming();
+        }
         window.Command1->click();
     }
+    state.SetLabel(state.range(1) ? "sheets written since" : "sheets as read");
     if (window.Text5->text() != code || window.Text2->text().isEmpty()) state.SkipWithError("the sheet was not scored");
     pentarix::platform::setModalHost(nullptr);
     pentarix::FormSlotBase::discardAll();
 }
 
-BENCHMARK(ListFirstPreviewPage)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Opening the scoring window: its six views read their tables.
+void ScoringWindowOpen(benchmark::State& state) {
+    BenchFolder::withExaminees(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        FrmkLID& window = pentarix::form<FrmkLID>();
+        window.show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        pentarix::FormSlotBase::discardAll();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(ListFirstPreviewPage)->Args({10000, 0})->Args({10000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ListWholePdf)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(ScoreOneExaminee)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ScoringWindowOpen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ScoreOneExaminee)->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -169,6 +170,33 @@ TEST_F(ReportFacility, RowNumbersDoNotDependOnTheOrderPagesAreDrawnIn) {
     ASSERT_TRUE(printout->writePdf(pdf));
     ASSERT_TRUE(printout->writePdf(pdf));
     EXPECT_TRUE(pentarix::test::pdfPages(pdf).at(1).simplified().startsWith(QStringLiteral("PAGEHEAD N4 C004")));
+}
+
+TEST_F(ReportFacility, PrinterGetsTheSamePagesAsThePdf) {
+    addExaminees(9);
+    report::Report rep(smallDocument());
+    rep.setRowSource(ide());
+    const auto printout = rep.printout();
+    auto words = [](const QString& pdf) {
+        QStringList pages = pentarix::test::pdfPages(pdf);
+        for (QString& page : pages) page = page.simplified();
+        return pages;
+    };
+    const QString direct = folder.filePath(QStringLiteral("direct.pdf"));
+    ASSERT_TRUE(printout->writePdf(direct));
+    // A printer of its own resolution, here one that prints into a file.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    printer.setOutputFileName(printed);
+    ASSERT_TRUE(printout->print(printer));
+    ASSERT_EQ(words(direct).size(), 3);
+    EXPECT_EQ(words(printed), words(direct));
+    // Only the pages asked for.
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    ASSERT_TRUE(printout->print(printer));
+    EXPECT_EQ(words(printed), words(direct).mid(1));
 }
 
 TEST_F(ReportFacility, LabelsAreReachedBySectionAndName) {
