@@ -51,6 +51,20 @@ void keepForLooking(const QString& pdf, const QString& name) {
     QFile::copy(pdf, target);
 }
 
+// Registers examinees coded by the pattern with 1 .. n (padded to a width),
+// in one transaction: the store syncs the file once, not once per row.
+void registerMany(const AppFolder& folder, const QString& pattern, int n, int width = 0) {
+    QString sql = QStringLiteral("BEGIN;");
+    for (int i = 1; i <= n; ++i) {
+        const QString code = pattern.arg(i, width, 10, QLatin1Char('0'));
+        sql += QStringLiteral("INSERT INTO IDE (Code, FName, LName, Jens, Sen, Taahol, Tahsil, \"Group\") VALUES "
+                              "('%1', 'علی', 'رضایی', 'مرد', '30', 'مجرد', 'ليسانس', 'A');"
+                              "INSERT INTO Answer (Code) VALUES ('%1');")
+                   .arg(code);
+    }
+    folder.exec(sql + QStringLiteral("COMMIT;"));
+}
+
 // A small document: a report header, a page header and a detail of one text
 // box per field, a report footer; rows 1000 twips high on a page that holds
 // a few of them.
@@ -85,9 +99,7 @@ protected:
         if (!view) view = std::make_unique<RecordView>(folder.databasePath(), QStringLiteral("IDE"));
         return *view;
     }
-    void addExaminees(int n) {
-        for (int i = 1; i <= n; ++i) folder.addExaminee(QStringLiteral("C%1").arg(i, 3, 10, QLatin1Char('0')));
-    }
+    void addExaminees(int n) { registerMany(folder, QStringLiteral("C%1"), n, 3); }
 
     AppFolder folder;
     ScriptedModal modal;
@@ -435,7 +447,7 @@ TEST_F(Printing, ListHoldsEveryExamineeInTheStoresOrder) {
 }
 
 TEST_F(Printing, ListLongerThanAPageRepeatsItsCaptionsAndNumbersOnFromOne) {
-    for (int i = 1; i <= 80; ++i) folder.addExaminee(QStringLiteral("M%1").arg(i));
+    registerMany(folder, QStringLiteral("M%1"), 80);
     pentarix::FrmkLID& w = window();
     // Every row's number beside its code (the codes are M1 .. M80 in order).
     auto expectRowsNumbered = [](const QStringList& pages) {

@@ -179,6 +179,18 @@ TEST_F(Scoring, MainWindowHidesWhileTheScoringWindowIsOpen) {
     EXPECT_TRUE(modal.calls.empty());
 }
 
+TEST_F(Scoring, StoreThatCannotBeReadKeepsTheMainWindow) {
+    folder.addExaminee(QStringLiteral("K1"));
+    pentarix::Frm1& main = pentarix::form<pentarix::Frm1>();
+    main.show();
+    folder.exec(QStringLiteral("ALTER TABLE Answer RENAME TO Sheets"));
+    main.Command3->click();
+    EXPECT_FALSE(pentarix::isLoaded<FrmkLID>());
+    EXPECT_TRUE(main.isVisible());
+    ASSERT_EQ(modal.messages().size(), 1);
+    EXPECT_TRUE(modal.messages().front().startsWith(texts::kOpenFailed));
+}
+
 // The five sums of a table of answer sheets: each factor adds its ten items,
 // items 1, 6, 11 ... to E, 2, 7, 12 ... to A and so on.
 struct SumCase {

@@ -312,9 +312,15 @@ void FrmkLID::Command6_Click() {
         ShowTimedMessage(this, texts::kPrintGuard, 2000);
         return;
     }
-    // A lookup that failed after the scoring has moved the identity boxes to
-    // another code; the sheet is that of the examinee scored.
-    ShowScoredExaminee();
+    try {
+        // A lookup that failed after the scoring has moved the identity
+        // boxes to another code; the sheet is that of the examinee scored.
+        ShowScoredExaminee();
+    } catch (const DataError& e) {
+        MessageBox(this, texts::kPrintFailed + QLatin1Char('\n') + e.description(), texts::kIncompleteTitle,
+                   platform::style::kIconExclamation | platform::style::kRightToLeftReading);
+        return;
+    }
     DataR1& report = dataR1();
     report.setRowSource(*Adodc3);
     const QString section = QStringLiteral("Section1");

@@ -45,5 +45,8 @@ inline const QString kPrintGuard = QStringLiteral("ابتدا روي انتخا�
 // Our own wording: an answer sheet whose examinee row is missing.
 inline const QString kNoExamineeRow =
     QStringLiteral("پاسخنامه این کد پیدا شد ولی مشخصات آزمودنی با همین کد پیدا نشد؛ نمره‌ای محاسبه و ذخیره نشد.");
+// Our own wording: the store failing under the window.
+inline const QString kOpenFailed = QStringLiteral("صفحه کلید گذاری باز نشد.");
+inline const QString kPrintFailed = QStringLiteral("نتیجه آزمودنی چاپ نشد.");
 
 } // namespace pentarix::frmk_lid_texts
