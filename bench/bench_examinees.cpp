@@ -88,14 +88,4 @@ BENCHMARK(RegistrationSave)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilliseco
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    pentarix::prepareApplication(app);
-    pentarix::fonts::finishWarmup();
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    pentarix::FormSlotBase::discardAll();
-    return 0;
-}
+int main(int argc, char** argv) { return pentarix::bench::runWithApplication(argc, argv); }

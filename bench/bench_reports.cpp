@@ -157,14 +157,4 @@ BENCHMARK(ScoreOneExaminee)->Args({100000, 0})->Args({100000, 1})->Unit(benchmar
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    pentarix::prepareApplication(app);
-    pentarix::fonts::finishWarmup();
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    pentarix::FormSlotBase::discardAll();
-    return 0;
-}
+int main(int argc, char** argv) { return pentarix::bench::runWithApplication(argc, argv); }

@@ -1,6 +1,13 @@
 #include "support/bench_folder.h"
 
 #include "data/sqlite.h"
+#include "platform/fonts.h"
+#include "platform/form.h"
+#include "shell/application.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +75,18 @@ void BenchFolder::addExaminees(int n) const {
         answer.step();
     }
     connection.exec("COMMIT");
+}
+
+int runWithApplication(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    fonts::finishWarmup();
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    FormSlotBase::discardAll();
+    return 0;
 }
 
 } // namespace pentarix::bench

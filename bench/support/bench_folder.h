@@ -24,4 +24,8 @@ private:
     QString previous_;
 };
 
+// Runs the benchmarks of a program whose windows need a QApplication: on the
+// offscreen platform, set up as the program sets itself up.
+int runWithApplication(int argc, char** argv);
+
 } // namespace pentarix::bench
