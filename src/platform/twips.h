@@ -24,7 +24,8 @@ inline QSize size(int width, int height) { return QSize(px(width), px(height)); 
 
 // Places a child control; its position stays as given in a right-to-left window.
 void place(QWidget* widget, int left, int top, int width, int height);
-// Moves a control keeping its size (a drop-down list has a height of its own).
+// Places a drop-down list, whose height is not the designer's to choose.
+inline constexpr int kListHeight = 435;
 void placeWidth(QWidget* widget, int left, int top, int width);
 // Places a top-level window's frame at a screen position.
 void moveWindow(QWidget* window, int left, int top);
