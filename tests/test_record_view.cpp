@@ -286,6 +286,48 @@ TEST_F(RecordViewTest, RefreshAfterOwnWritesMatchesAFreshRead) {
     EXPECT_EQ(ide->Fields(QStringLiteral("Sen")), QStringLiteral("77"));
 }
 
+// A view may take its first copy from another open view of the table whose
+// copy is known to equal the file; what it shows must be what the file holds.
+TEST_F(RecordViewTest, ViewOpenedBesideAnotherShowsWhatTheFileHolds) {
+    for (int i = 0; i < 4; ++i) folder.addExaminee(QStringLiteral("s%1").arg(i));
+    auto first = view(QStringLiteral("IDE"));
+    first->Filter(QStringLiteral("Code='s2'"));
+    first->Delete();
+    first->Filter(QStringLiteral("Code='s0'"));
+    first->setField(QStringLiteral("FName"), QStringLiteral("saved"));
+    first->Save();
+    first->AddNew();
+    first->setField(QStringLiteral("Code"), QStringLiteral("s9"));
+    first->Save();
+
+    const auto listing = [](RecordView& v) {
+        QStringList rows;
+        v.Refresh();
+        for (int r = 0; r < v.RecordCount(); ++r) {
+            rows << v.text(r, v.columnIndex(QStringLiteral("Code"))) + QLatin1Char('/') +
+                        v.text(r, v.columnIndex(QStringLiteral("FName")));
+        }
+        return rows.join(QLatin1Char(' '));
+    };
+    const QString file = folder.scalar(QStringLiteral("SELECT group_concat(Code || '/' || ifnull(FName, ''), ' ') "
+                                                      "FROM (SELECT Code, FName FROM IDE ORDER BY rowid)"));
+    auto second = view(QStringLiteral("IDE"));
+    EXPECT_EQ(listing(*second), file);
+
+    // A view with a pending edit is no source for another.
+    first->Refresh();
+    first->setField(QStringLiteral("FName"), QStringLiteral("pending"));
+    second.reset();
+    auto third = view(QStringLiteral("IDE"));
+    EXPECT_EQ(third->Fields(QStringLiteral("FName")), QStringLiteral("saved"));
+
+    // Nor is one written behind its back by another program.
+    first->Refresh();
+    folder.exec(QStringLiteral("UPDATE IDE SET FName = 'outside' WHERE Code = 's0'"));
+    auto fourth = view(QStringLiteral("IDE"));
+    EXPECT_EQ(fourth->Fields(QStringLiteral("FName")), QStringLiteral("outside"));
+}
+
 TEST_F(RecordViewTest, ManyEditsKeepTheViewsCopyConsistent) {
     folder.addExaminee(QStringLiteral("m1"));
     auto answers = view(QStringLiteral("Answer"));

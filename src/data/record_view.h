@@ -106,6 +106,7 @@ private:
 
     void readColumns();
     void readRows();
+    bool copyFromCurrentSibling(const TableVersions::Stamp& stamp);
     void discardPendingChanges();
     void notifyMoved();
     void notifyField(int column);
