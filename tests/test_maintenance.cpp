@@ -96,6 +96,9 @@ public:
         requests.push_back(request);
         return scripted_.saveFileName(owner, request);
     }
+    bool printDialog(QWidget* owner, QPrinter& printer, int firstPage, int lastPage) override {
+        return scripted_.printDialog(owner, printer, firstPage, lastPage);
+    }
     void beep() override { scripted_.beep(); }
     void endApplication(int status) override { scripted_.endApplication(status); }
 

@@ -241,6 +241,20 @@ TEST_F(ReportFacility, PreviewOutlivesTheViewItWasShownFrom) {
     QApplication::processEvents();
 }
 
+TEST_F(ReportFacility, PrintAsksForTheRangeAndACancelPrintsNothing) {
+    addExaminees(2);
+    report::Report rep(smallDocument());
+    rep.setRowSource(ide());
+    rep.Show();
+    modal.clear();
+    EXPECT_FALSE(rep.preview()->print());
+    ASSERT_EQ(modal.count(ScriptedModal::Call::Kind::Print), 1);
+    EXPECT_EQ(modal.calls.back().style, rep.preview()->pageCount()) << "pages offered";
+    EXPECT_TRUE(modal.messages().isEmpty());
+    rep.preview()->close();
+    QApplication::processEvents();
+}
+
 TEST_F(ReportFacility, PreviewPagesThroughAndSavesAPdf) {
     addExaminees(9);
     report::Report rep(smallDocument());

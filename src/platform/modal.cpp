@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <cstdio>
 #include <unistd.h>
@@ -85,6 +87,12 @@ QString QtModalHost::saveFileName(QWidget* owner, const FileDialogRequest& reque
         request.fileName.isEmpty() ? request.directory : request.directory + QLatin1Char('/') + request.fileName;
     return QFileDialog::getSaveFileName(owner, request.title, start, request.filter, nullptr,
                                         dialogOptions() | QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtModalHost::printDialog(QWidget* owner, QPrinter& printer, int firstPage, int lastPage) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setMinMax(firstPage, lastPage);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtModalHost::beep() { QApplication::beep(); }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Every modal interaction of the program passes through one host: message
@@ -50,6 +51,8 @@ public:
     // Return the chosen path, or the empty text when cancelled.
     virtual QString openFileName(QWidget* owner, const FileDialogRequest& request) = 0;
     virtual QString saveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+    // Lets the operator set up a print of pages first..last; false when cancelled.
+    virtual bool printDialog(QWidget* owner, QPrinter& printer, int firstPage, int lastPage) = 0;
     virtual void beep() = 0;
     // Ends the process without running any further handler. A scripted host
     // records the call and returns, so callers return right after it.
@@ -64,6 +67,7 @@ public:
                      const QString& defaultText) override;
     QString openFileName(QWidget* owner, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* owner, const FileDialogRequest& request) override;
+    bool printDialog(QWidget* owner, QPrinter& printer, int firstPage, int lastPage) override;
     void beep() override;
     [[noreturn]] void endApplication(int status) override;
 };

@@ -42,6 +42,14 @@ QString ScriptedModal::saveFileName(QWidget* owner, const platform::FileDialogRe
     return answer;
 }
 
+bool ScriptedModal::printDialog(QWidget* owner, QPrinter&, int firstPage, int lastPage) {
+    calls.push_back({Call::Kind::Print, owner, QString(), QString(), lastPage - firstPage + 1});
+    if (printAnswers.empty()) return false;
+    const bool answer = printAnswers.front();
+    printAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedModal::beep() { calls.push_back({Call::Kind::Beep, nullptr, QString(), QString(), 0}); }
 
 void ScriptedModal::endApplication(int status) {

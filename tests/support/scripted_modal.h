@@ -17,7 +17,7 @@ namespace pentarix::test {
 class ScriptedModal final : public platform::ModalHost {
 public:
     struct Call {
-        enum class Kind { Message, Input, OpenFile, SaveFile, Beep, End } kind;
+        enum class Kind { Message, Input, OpenFile, SaveFile, Print, Beep, End } kind;
         QWidget* owner = nullptr;
         QString text;  // message text or input prompt
         QString title;
@@ -32,6 +32,7 @@ public:
     std::deque<int> messageAnswers;
     std::deque<QString> inputAnswers;
     std::deque<QString> fileAnswers;
+    std::deque<bool> printAnswers; // empty: the print is cancelled
 
     std::vector<Call> calls;
 
@@ -40,6 +41,7 @@ public:
                      const QString& defaultText) override;
     QString openFileName(QWidget* owner, const platform::FileDialogRequest& request) override;
     QString saveFileName(QWidget* owner, const platform::FileDialogRequest& request) override;
+    bool printDialog(QWidget* owner, QPrinter& printer, int firstPage, int lastPage) override;
     void beep() override;
     void endApplication(int status) override;
 

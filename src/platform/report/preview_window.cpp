@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -252,9 +251,7 @@ bool PreviewWindow::saveAsPdf() {
 bool PreviewWindow::print() {
     if (!printout_) return false;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, pageCount());
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (!platform::modal().printDialog(this, printer, 1, pageCount())) return false;
     if (printout_->print(printer)) return true;
     platform::modal().messageBox(this, texts::kPrintFailed, texts::kPdfFailedTitle,
                                  platform::style::kIconExclamation | platform::style::kRightToLeftReading);
