@@ -38,6 +38,7 @@ public:
     QString inputBox(QWidget*, const QString&, const QString&, const QString&) override { return code; }
     QString openFileName(QWidget*, const pentarix::platform::FileDialogRequest&) override { return {}; }
     QString saveFileName(QWidget*, const pentarix::platform::FileDialogRequest&) override { return {}; }
+    bool printDialog(QWidget*, QPrinter&, int, int) override { return false; }
     void beep() override {}
     void endApplication(int) override {}
 };
