@@ -6,6 +6,7 @@
 #include "maintenance/frmbackup_texts.h"
 #include "platform/clock.h"
 #include "platform/data_binding.h"
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
@@ -33,16 +34,9 @@ namespace style = platform::style;
 
 namespace {
 
-template <class T>
-T* control(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QFont& font, int left,
                     int top, int width, int height) {
-    auto* b = control<QPushButton>(parent, name);
+    auto* b = controls::make<QPushButton>(parent, name);
     b->setText(caption);
     b->setFont(font);
     twips::place(b, left, top, width, height);
@@ -50,7 +44,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 }
 
 QLineEdit* pathBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* box = control<QLineEdit>(parent, name);
+    auto* box = controls::make<QLineEdit>(parent, name);
     box->setFont(fonts::arial(10, false));
     // Paths read left to right, whatever the window's direction.
     box->setLayoutDirection(Qt::LeftToRight);
@@ -60,7 +54,7 @@ QLineEdit* pathBox(QWidget* parent, const char* name, int left, int top, int wid
 }
 
 QLabel* label(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* l = control<QLabel>(parent, name);
+    auto* l = controls::make<QLabel>(parent, name);
     l->setFont(fonts::nazanin(12));
     l->setAlignment(Qt::AlignCenter);
     twips::place(l, left, top, width, height);
@@ -155,12 +149,12 @@ void Frmbackup::buildControls() {
     Label3 = label(this, "Label3", 2040, 1140, 1575, 375);
 
     // The help panel is drawn over the two rows, so it is made after them.
-    Frame1 = control<QFrame>(this, "Frame1");
+    Frame1 = controls::make<QFrame>(this, "Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setProperty("skinPanel", true);
     Frame1->setAutoFillBackground(true);
     twips::place(Frame1, 240, 0, 5535, 2835);
-    Text4 = control<QPlainTextEdit>(Frame1, "Text4");
+    Text4 = controls::make<QPlainTextEdit>(Frame1, "Text4");
     Text4->setFont(fonts::nazanin(11, false));
     Text4->setReadOnly(true);
     Text4->setPlainText(helpText());
@@ -176,8 +170,7 @@ void Frmbackup::buildControls() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    Text3 = control<QLineEdit>(this, "Text3");
-    Text3->hide();
+    Text3 = controls::hiddenBox(this, "Text3");
     Skin1 = new SkinEngine(this);
 }
 
