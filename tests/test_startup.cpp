@@ -43,6 +43,15 @@ TEST_F(Startup, DeliveredDatabaseShowsTheMainWindow) {
     EXPECT_TRUE(modal.calls.empty());
 }
 
+// The PDF engine is loaded when a PDF is first shown, not before the main
+// window appears.
+TEST_F(Startup, MainWindowAppearsWithoutLoadingThePdfEngine) {
+    ASSERT_TRUE(pentarix::startApplication());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("libQt6Pdf"));
+}
+
 QProcess::ExitStatus runProgram(const QString& folder, const QStringList& arguments, int& exitCode) {
     QProcess program;
     program.setWorkingDirectory(folder);

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/pdf_viewer.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/frmq_texts.h"
@@ -11,8 +12,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPdfDocument>
-#include <QPdfView>
 
 namespace pentarix {
 
@@ -31,15 +30,12 @@ void FrmQ::buildControls() {
     setWindowTitle(texts::kCaption);
     twips::setClientSize(this, 10365, 9045);
 
-    document_ = new QPdfDocument(this);
-    WebBrowser1 = new QPdfView(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    // Pages read top to bottom; the scroll bar stays where a reader expects it.
-    WebBrowser1->setLayoutDirection(Qt::LeftToRight);
-    WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
-    WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
-    WebBrowser1->setDocument(document_);
-    twips::place(WebBrowser1, 180, 300, 9855, 8355);
+    viewer_ = platform::createPdfViewer(this);
+    WebBrowser1 = viewer_ ? viewer_->widget() : nullptr;
+    if (WebBrowser1) {
+        WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+        twips::place(WebBrowser1, 180, 300, 9855, 8355);
+    }
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -65,12 +61,12 @@ void FrmQ::Form_Load() {
 }
 
 void FrmQ::navigate(const QString& path) {
-    if (document_->load(path) == QPdfDocument::Error::None) {
+    if (viewer_ && viewer_->load(path)) {
         Label1->hide();
         return;
     }
     // The file name stays left to right inside the Persian note.
-    Label1->setText(texts::kBookletMissing + QStringLiteral("\n\u2066") + QDir::toNativeSeparators(path) +
+    Label1->setText((viewer_ ? texts::kBookletMissing : texts::kViewerMissing) + QStringLiteral("\n\u2066") + QDir::toNativeSeparators(path) +
                     QStringLiteral("\u2069"));
     Label1->show();
     Label1->raise();

@@ -4,12 +4,13 @@
 
 class QLabel;
 class QLineEdit;
-class QPdfDocument;
-class QPdfView;
 
 namespace pentarix {
 
 class SkinEngine;
+namespace platform {
+class PdfViewer;
+}
 
 // The item booklet: the PDF file delivered beside the program, shown inside
 // the window. The window has no button; its close box closes it.
@@ -20,7 +21,7 @@ public:
     ~FrmQ() override;
 
     // --- Controls, with their designer names.
-    QPdfView* WebBrowser1; // the booklet viewer
+    QWidget* WebBrowser1;  // the booklet viewer; null when the viewer cannot be loaded
     QLabel* Label1;        // what the window says when there is no booklet to show
     QLineEdit* Text1;      // theme number
     SkinEngine* Skin1;
@@ -32,14 +33,14 @@ public:
 
     // The booklet's place: the application folder and its file name.
     static QString bookletPath();
-    QPdfDocument* document() const { return document_; }
+    platform::PdfViewer* viewer() const { return viewer_; }
 
 private:
     void buildControls();
     // Shows a PDF file in the viewer, or the note when it cannot be read.
     void navigate(const QString& path);
 
-    QPdfDocument* document_;
+    platform::PdfViewer* viewer_;
 };
 
 } // namespace pentarix
