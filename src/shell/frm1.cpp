@@ -43,9 +43,10 @@ SkinLabel* label(QWidget* parent, const char* name, const QString& caption, int 
 
 Frm1::Frm1() {
     setObjectName(QStringLiteral("Frm1"));
-    // The views open first: the database work overlaps the font scan that
-    // the first controls wait for.
+    // The views open and the picture is decoded first: that work overlaps the
+    // font scan that the first text box waits for.
     openViews();
+    webAddressPicture_ = platform::picture(QStringLiteral("web_address"));
     buildControls();
     wire();
     bindViews();
@@ -102,7 +103,7 @@ void Frm1::buildControls() {
     buildSettingsPanels();
 
     Picture1 = controls::make<QLabel>(this, "Picture1");
-    Picture1->setPixmap(platform::picture(QStringLiteral("web_address")));
+    Picture1->setPixmap(webAddressPicture_);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->setToolTip(texts::kPicture1Tip);
     twips::place(Picture1, 720, 6540, 6270, 690);

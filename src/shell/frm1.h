@@ -2,6 +2,8 @@
 
 #include "platform/form.h"
 
+#include <QPixmap>
+
 #include <array>
 
 class QComboBox;
@@ -175,6 +177,8 @@ private:
     void bindViews();
     void showHint(const QString& hint);
     void clearHint();
+
+    QPixmap webAddressPicture_;
 };
 
 } // namespace pentarix
