@@ -22,12 +22,17 @@ const QString kFallback = QStringLiteral("Noto Sans Arabic");
 
 } // namespace
 
-QFont nazanin(double points, bool bold) { return make({QStringLiteral("Nazli"), kFallback}, points, bold); }
+// Nazli and FreeFarsi carry Persian and Latin letters alike, so they name no
+// fallback of their own: a named fallback makes the font engine read the
+// system's fallback list as soon as each face is first used, a cost paid
+// before the first window appears; without one, that list is read only for
+// a character the face lacks.
+QFont nazanin(double points, bool bold) { return make({QStringLiteral("Nazli")}, points, bold); }
 
 // Titr has no Latin letters; digits and Latin text fall back.
 QFont titr(double points, bool bold) { return make({QStringLiteral("Titr"), kFallback}, points, bold); }
 
-QFont mitra(double points, bool bold) { return make({QStringLiteral("FreeFarsi"), kFallback}, points, bold); }
+QFont mitra(double points, bool bold) { return make({QStringLiteral("FreeFarsi")}, points, bold); }
 
 QFont arial(double points, bool bold) {
     return make({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nazli"),
