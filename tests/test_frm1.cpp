@@ -199,6 +199,21 @@ TEST_F(Frm1Test, ClosingForAThemeChangeEndsNothingAndTheWindowLoadsAfresh) {
     EXPECT_FALSE(modal.ended());
 }
 
+// A lock file stays behind when its copy ends, however it ends: only a
+// running copy's hold on it refuses a start, never the file or its content.
+TEST_F(Frm1Test, LockFileLeftBehindBlocksNothing) {
+    for (const QByteArray& content : {QByteArray(), QByteArray("garbage"), QByteArray("1\npentarix\nhost\n")}) {
+        AppFolder other;
+        QFile lock(pentarix::platform::instanceLockPath(other.path()));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.close();
+        EXPECT_FALSE(pentarix::platform::anotherCopyIsRunning()) << content.constData();
+        // This process now holds the folder's lock: asking again is no refusal.
+        EXPECT_FALSE(pentarix::platform::anotherCopyIsRunning());
+    }
+}
+
 // Waits until a program started in the folder holds its instance lock.
 bool waitForLock(const QString& folder, QProcess& program) {
     const QString lock = pentarix::platform::instanceLockPath(folder);

@@ -1,3 +1,4 @@
+#include "platform/single_instance.h"
 #include "shell/application.h"
 #include "shell/frm1.h"
 #include "support/app_folder.h"
@@ -77,6 +78,7 @@ TEST_F(Startup, ProgramStartsShowsItsWindowAndLeavesTheDatabaseAlone) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     EXPECT_FALSE(QFile::exists(folder.databasePath() + QStringLiteral("-journal")));
+    EXPECT_FALSE(QFile::exists(pentarix::platform::instanceLockPath(folder.path()))) << "the lock file stayed behind";
 }
 
 TEST_F(Startup, ProgramSavesAPictureOfItsMainWindow) {

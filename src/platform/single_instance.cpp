@@ -2,10 +2,17 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
+#include <QThread>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <map>
-#include <memory>
+#include <utility>
 
 namespace pentarix::platform {
 
@@ -17,18 +24,89 @@ QString instanceLockPath(const QString& applicationFolder) {
     return QDir::temp().filePath(QStringLiteral("pentarix-%1.lock").arg(QString::fromLatin1(key)));
 }
 
+namespace {
+
+enum class Lock { Taken, Held, Unusable };
+
+Lock lockExclusively(int fd) {
+    // A copy that is just starting may hold the lock for a moment; a running
+    // one holds it for good.
+    for (int attempt = 0;; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return Lock::Taken;
+        if (errno != EWOULDBLOCK && errno != EINTR) return Lock::Unusable;
+        if (attempt == 9) return Lock::Held;
+        QThread::msleep(10);
+    }
+}
+
+// The lock is an flock() on the lock file: the system drops it when its
+// owner ends in any way, so a crashed or killed copy leaves nothing stale,
+// whatever became of its process number.
+// Returns the locked descriptor, -1 when another copy holds the lock, or
+// -2 when the lock file cannot be used at all.
+int takeLock(const QByteArray& name) {
+    // A copy that ends removes the file while it still holds the lock, so a
+    // lock taken on a file no longer under the lock's name is retried.
+    for (int round = 0; round < 5; ++round) {
+        // A new lock file appears already locked: it is locked under a name
+        // of its own and linked into place, and link() never replaces a
+        // file, so two copies starting together end up on the same file.
+        const QByteArray fresh = name + ".new-" + QByteArray::number(static_cast<qint64>(::getpid()));
+        int fd = ::open(fresh.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            const bool placed =
+                ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::link(fresh.constData(), name.constData()) == 0;
+            ::unlink(fresh.constData());
+            if (placed) return fd;
+            ::close(fd);
+        }
+        // Reading is enough to lock a file, even one another user left.
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == ENOENT) continue;
+            return -2;
+        }
+        const Lock lock = lockExclusively(fd);
+        if (lock == Lock::Taken) {
+            struct stat opened{}, named{};
+            if (::fstat(fd, &opened) == 0 && ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+                opened.st_ino == named.st_ino) {
+                return fd;
+            }
+        }
+        ::close(fd);
+        if (lock != Lock::Taken) return lock == Lock::Held ? -1 : -2;
+    }
+    return -2;
+}
+
+// Held for the life of the process; closing the descriptor would drop the lock.
+struct HeldLock {
+    QByteArray name;
+    int fd;
+    HeldLock(QByteArray n, int f) : name(std::move(n)), fd(f) {}
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    ~HeldLock() {
+        ::unlink(name.constData());
+        ::close(fd);
+    }
+};
+
+} // namespace
+
 bool anotherCopyIsRunning() {
-    static std::map<QString, std::unique_ptr<QLockFile>> held;
+    static std::map<QString, HeldLock> held;
     const QString path = instanceLockPath(QDir::currentPath());
     if (held.count(path)) return false;
-    auto lock = std::make_unique<QLockFile>(path);
-    // Age alone never makes a lock stale; a dead owner process does.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(100)) {
-        held.emplace(path, std::move(lock));
+    QByteArray name = QFile::encodeName(path);
+    const int fd = takeLock(name);
+    if (fd >= 0) {
+        held.try_emplace(path, std::move(name), fd);
         return false;
     }
-    return lock->error() == QLockFile::LockFailedError;
+    // A lock file that cannot be used at all does not keep the operator out.
+    return fd == -1;
 }
 
 } // namespace pentarix::platform
