@@ -66,8 +66,8 @@ void FrmQ::navigate(const QString& path) {
         return;
     }
     // The file name stays left to right inside the Persian note.
-    Label1->setText((viewer_ ? texts::kBookletMissing : texts::kViewerMissing) + QStringLiteral("\n\u2066") + QDir::toNativeSeparators(path) +
-                    QStringLiteral("\u2069"));
+    const QString& note = viewer_ ? texts::kBookletMissing : texts::kViewerMissing;
+    Label1->setText(note + QStringLiteral("\n\u2066") + QDir::toNativeSeparators(path) + QStringLiteral("\u2069"));
     Label1->show();
     Label1->raise();
 }
