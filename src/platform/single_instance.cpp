@@ -42,9 +42,12 @@ Lock lockExclusively(int fd) {
 // The lock is an flock() on the lock file: the system drops it when its
 // owner ends in any way, so a crashed or killed copy leaves nothing stale,
 // whatever became of its process number.
-// Returns the locked descriptor, -1 when another copy holds the lock, or
-// -2 when the lock file cannot be used at all.
-int takeLock(const QByteArray& name) {
+struct Attempt {
+    Lock lock;
+    int fd = -1; // the locked descriptor when taken
+};
+
+Attempt takeLock(const QByteArray& name) {
     // A copy that ends removes the file while it still holds the lock, so a
     // lock taken on a file no longer under the lock's name is retried.
     for (int round = 0; round < 5; ++round) {
@@ -57,27 +60,27 @@ int takeLock(const QByteArray& name) {
             const bool placed =
                 ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::link(fresh.constData(), name.constData()) == 0;
             ::unlink(fresh.constData());
-            if (placed) return fd;
+            if (placed) return {Lock::Taken, fd};
             ::close(fd);
         }
         // Reading is enough to lock a file, even one another user left.
         fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
             if (errno == ENOENT) continue;
-            return -2;
+            return {Lock::Unusable};
         }
         const Lock lock = lockExclusively(fd);
         if (lock == Lock::Taken) {
             struct stat opened{}, named{};
             if (::fstat(fd, &opened) == 0 && ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
                 opened.st_ino == named.st_ino) {
-                return fd;
+                return {Lock::Taken, fd};
             }
         }
         ::close(fd);
-        if (lock != Lock::Taken) return lock == Lock::Held ? -1 : -2;
+        if (lock != Lock::Taken) return {lock};
     }
-    return -2;
+    return {Lock::Unusable};
 }
 
 // Held for the life of the process; closing the descriptor would drop the lock.
@@ -100,13 +103,13 @@ bool anotherCopyIsRunning() {
     const QString path = instanceLockPath(QDir::currentPath());
     if (held.count(path)) return false;
     QByteArray name = QFile::encodeName(path);
-    const int fd = takeLock(name);
-    if (fd >= 0) {
-        held.try_emplace(path, std::move(name), fd);
+    const Attempt attempt = takeLock(name);
+    if (attempt.lock == Lock::Taken) {
+        held.try_emplace(path, std::move(name), attempt.fd);
         return false;
     }
     // A lock file that cannot be used at all does not keep the operator out.
-    return fd == -1;
+    return attempt.lock == Lock::Held;
 }
 
 } // namespace pentarix::platform
