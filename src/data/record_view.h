@@ -1,15 +1,13 @@
 #pragma once
 
-#include "data/sqlite.h"
-#include "data/table_versions.h"
+#include "data/data_store.h"
+#include "data/table_rows.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace pentarix {
@@ -28,21 +26,24 @@ public:
     virtual void viewClosing(RecordView& view) {}
 };
 
-// A window's view of one whole table: its own connection, its own copy of the
-// rows as read at the last refresh, a filter evaluated on that copy, a current
-// row and pending edits that reach the file only on Update or Save.
+// A window's view of one whole table, through the store of its file: the
+// table's rows as of the view's open or last refresh (shared with every view
+// at that version, read only when the view needs more than its count and
+// first row), the rows this view changed or added, a filter, a current row,
+// and pending edits that reach the file only on Update or Save.
 class RecordView {
 public:
-    enum class ColumnKind { Text, Numeric };
+    using ColumnKind = DataStore::ColumnKind;
 
-    // Opens the file (never creates it) and reads the whole table.
+    // Opens the file's store (never creates the file) and the table.
     RecordView(const QString& databasePath, const QString& table);
     ~RecordView();
     RecordView(const RecordView&) = delete;
     RecordView& operator=(const RecordView&) = delete;
 
-    const QString& table() const noexcept { return table_; }
-    bool isOpen() const noexcept { return connection_.isOpen(); }
+    const QString& table() const noexcept { return table_->name; }
+    DataStore& store() const noexcept { return *store_; }
+    bool isOpen() const noexcept { return open_; }
     void close();
 
     // --- The operations the windows use.
@@ -51,7 +52,7 @@ public:
     // apostrophe. An empty text shows every row again.
     void Filter(const QString& filterText);
     const QString& filter() const noexcept { return filter_; }
-    int RecordCount() const noexcept { return static_cast<int>(visible_.size()); }
+    int RecordCount() const noexcept;
     bool BOF() const noexcept { return current_ < 0; }
     bool hasCurrentRow() const noexcept { return current_ >= 0; }
     void AddNew();
@@ -62,86 +63,88 @@ public:
     void Delete();
     bool hasPendingChange() const noexcept;
     // Whether the file, as it is now, holds a row whose field equals the
-    // value (compared as the store compares it); the view's copy is not read.
+    // value (compared as the store compares it); the view's rows are not read.
     bool storeContains(const QString& field, const QString& value);
 
     // --- Columns and rows, for bindings and grids.
-    int columnCount() const noexcept { return static_cast<int>(columns_.size()); }
+    int columnCount() const noexcept { return table_->width(); }
     // -1 when the table has no such field; names compare in any letter case.
     int columnIndex(const QString& field) const;
-    const QString& columnName(int column) const { return columns_[static_cast<std::size_t>(column)].name; }
-    ColumnKind columnKind(int column) const { return columns_[static_cast<std::size_t>(column)].kind; }
+    const QString& columnName(int column) const { return table_->columns[static_cast<std::size_t>(column)].name; }
+    ColumnKind columnKind(int column) const { return table_->columns[static_cast<std::size_t>(column)].kind; }
     // The text of a field of the n-th visible row; empty for an empty field.
     QString text(int visibleRow, int column) const;
     QString currentText(int column) const;
     int currentIndex() const noexcept { return current_; }
+    // Whether the view has read its table's rows (a window's need, not the
+    // open, makes it read them).
+    bool hasReadRows() const noexcept { return base_ != nullptr; }
+    // Reads the rows now, as of the open or last refresh: for a grid that
+    // shows every row, so that what it shows is the table of that moment.
+    void readRows() const { ensureRows(); }
 
     void addListener(ViewListener* listener);
     void removeListener(ViewListener* listener);
 
 private:
-    struct Column {
-        QString name;
-        std::string quoted;
-        ColumnKind kind;
-    };
-    // A field's value: its bytes live in the arena (eight for a number, the
-    // UTF-8 text otherwise), so a row of fifty mostly empty fields stays small.
-    struct Cell {
-        enum Kind : std::uint32_t { Null = 0, Integer = 1, Real = 2, Text = 3 };
-        std::uint32_t offset = 0;
-        std::uint32_t meta = 0; // kind in the two low bits, text length above
-        Kind kind() const noexcept { return static_cast<Kind>(meta & 3u); }
-        std::uint32_t length() const noexcept { return meta >> 2; }
-    };
-    struct Row {
+    // A row this view changed, added or removed. Rows of the table it never
+    // touched are read from the shared rows and never copied.
+    struct OwnRow {
         std::int64_t rowid = 0;
-        bool stored = true;          // false: added through the view, not in the file yet
-        std::uint64_t dirty = 0;     // fields edited and not yet stored, one bit per column
+        bool added = false;      // added through this view: shown after the table's rows
+        bool stored = false;     // the file holds it
+        bool deleted = false;    // removed from the file through this view
+        std::uint64_t dirty = 0; // fields edited and not stored, one bit a column
+        std::vector<OwnedCell> cells;  // as shown
+        std::vector<OwnedCell> stored_; // as the file holds them
     };
-    struct Original {
-        std::size_t cell;
-        Cell value;
+    // What a transaction puts back when it is rolled back.
+    struct State {
+        std::uint64_t version;
+        std::shared_ptr<const TableRows> base;
+        DataStore::Head head;
+        std::vector<OwnRow> own;
+        QString filter;
+        std::vector<int> visible;
+        int current;
     };
 
-    void readColumns();
-    void readRows();
-    bool copyFromCurrentSibling(const TableVersions::Stamp& stamp);
-    void discardPendingChanges();
+    void pinHead();
+    void unpin() const;
+    void ensureRows() const;
+    void rebuildVisible(const std::function<bool(const Cell&)>* match, int column) const;
+    Cell cellAt(int visibleRow, int column) const;
+    // The own row shown at a visible row, or -1 for a row of the table.
+    int ownAt(int visibleRow) const;
+    // Makes the current row one of this view's own, to be edited.
+    OwnRow& ownCurrent();
+    int addedCount() const;
+    int requireColumn(const QString& field) const;
+    void requireOpen() const;
+    void commitRow(std::size_t own);
+    void enlist();
+    void restore(State state);
+    void dropOwn(std::size_t own);
     void notifyMoved();
     void notifyField(int column);
-    int requireColumn(const QString& field) const;
-    Cell* rowCells(int row) { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
-    const Cell* rowCells(int row) const { return &cells_[static_cast<std::size_t>(row) * columns_.size()]; }
-    std::string_view cellBytes(const Cell& cell) const;
-    std::int64_t cellInteger(const Cell& cell) const;
-    double cellReal(const Cell& cell) const;
-    QString cellText(const Cell& cell) const;
-    Cell textCell(std::string_view utf8);
-    Cell integerCell(std::int64_t value);
-    Cell realCell(double value);
-    void commitRow(int row);
-    void showAll();
-    void compactArenaIfWasteful();
-    bool isCurrentCopy();
-    void countCommit(bool wasCurrent);
 
-    QString table_;
-    std::string quotedTable_;
-    sql::Connection connection_;
-    std::vector<Column> columns_;
+    std::shared_ptr<DataStore> store_;
+    const DataStore::Table* table_;
+    bool open_ = true;
 
-    std::vector<Row> rows_;
-    std::vector<Cell> cells_;   // rows_.size() * columns_.size(), row after row
-    std::string arena_;         // the bytes of every cell
-    std::size_t liveBytes_ = 0; // bytes in the arena that cells still use
-    std::vector<Original> originals_; // stored values of the fields edited since the last commit
-    QString databasePath_;
-    TableVersions::Stamp stamp_; // how new the copy of the table is
+    // The table as of the open or last refresh: its version, and its rows
+    // once read; until then only its count and first row.
+    mutable std::uint64_t version_ = 0;
+    mutable bool pinned_ = false;
+    mutable std::shared_ptr<const TableRows> base_;
+    DataStore::Head head_;
 
+    std::vector<OwnRow> own_;
     QString filter_;
-    std::vector<int> visible_;  // indexes into rows_ of the rows the filter lets through
-    int current_ = -1;          // index into visible_, -1 for none
+    // Once the rows are read: the visible rows, >= 0 a row of the table,
+    // < 0 the own row ~n.
+    mutable std::vector<int> visible_;
+    int current_ = -1; // index of the visible row, -1 for none
 
     std::vector<ViewListener*> listeners_;
 };

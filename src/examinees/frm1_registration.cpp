@@ -4,6 +4,7 @@
 #include "common/messages.h"
 #include "common/module7.h"
 #include "data/data_error.h"
+#include "data/data_store.h"
 #include "platform/clock.h"
 #include "platform/modal.h"
 #include "platform/twips.h"
@@ -13,7 +14,6 @@
 #include <QFrame>
 #include <QLineEdit>
 
-#include <exception>
 
 namespace pentarix {
 
@@ -68,43 +68,47 @@ void Frm1::Command8_Click() {
         }
     }
 
-    Adodc3->Refresh();
     const QString code = Text11->text();
     const QString answerCode = code.trimmed();
-    bool answerStored = false;
     try {
-        // The two rows are stored together or not at all: both codes are
-        // checked before either row is stored, and the answer sheet is taken
-        // back if the examinee row is refused after all.
+        Adodc3->Refresh();
         if (Adodc3->storeContains(QStringLiteral("Code"), answerCode) ||
             Adodc2->storeContains(QStringLiteral("Code"), code)) {
             throw DataError(DataError::Kind::DuplicateCode, texts::kCodeTaken);
         }
+        // The answer sheet and the examinee's row reach the file together or
+        // not at all, whatever stops the save half-way.
+        Transaction both(Adodc2->store());
         Adodc3->AddNew();
         Adodc3->setField(QStringLiteral("Code"), answerCode);
         Adodc3->Save();
-        answerStored = true;
         Adodc2->Save();
-        answerStored = false;
         Adodc2->Update();
         Adodc3->Update();
-        Adodc2->Refresh();
-        Adodc3->Refresh();
-        HidePanels();
-    } catch (const std::exception&) {
-        if (answerStored) {
-            try {
-                Adodc3->Delete();
-            } catch (const std::exception&) {
-                // The sheet stays; the message below still tells the operator.
-            }
-        }
-        try {
-            Adodc3->Refresh();
-        } catch (const std::exception&) {
-        }
-        ShowTimedMessage(this, texts::kCodeTaken);
+        both.commit();
+    } catch (const DataError& e) {
+        reportRegistrationFailure(e);
+        return;
     }
+    Adodc2->Refresh();
+    Adodc3->Refresh();
+    HidePanels();
+}
+
+// A code that is really taken gets the registration's own words; any other
+// failure says what it was, and the panel keeps what was typed.
+void Frm1::reportRegistrationFailure(const DataError& failure) {
+    try {
+        Adodc3->Refresh();
+    } catch (const DataError&) {
+        // The failure below is the one the operator needs to read.
+    }
+    if (failure.kind() == DataError::Kind::DuplicateCode) {
+        ShowTimedMessage(this, texts::kCodeTaken);
+        return;
+    }
+    MessageBox(this, texts::kNotRegistered + QLatin1Char('\n') + failure.description(), QString(),
+               platform::style::kIconExclamation | platform::style::kRightToLeftReading);
 }
 
 void Frm1::Command10_Click() {

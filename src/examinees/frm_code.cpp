@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "data/data_error.h"
+#include "data/data_store.h"
 #include "examinees/frm_code_texts.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
@@ -207,8 +208,17 @@ void FrmCode::Command2_Click() {
             Adodc3->Refresh();
             return;
         }
-        Adodc3->Delete();
-        Adodc4->Delete();
+        // Both rows go together or neither does. An answer sheet already
+        // missing does not keep the examinee's row in the file; the operator
+        // is told of it once the row is gone.
+        const bool sheetMissing = Adodc4->RecordCount() == 0;
+        {
+            Transaction both(Adodc3->store());
+            Adodc3->Delete();
+            if (!sheetMissing) Adodc4->Delete();
+            both.commit();
+        }
+        if (sheetMissing) throw DataError(DataError::Kind::NoCurrentRow, texts::kSheetMissing);
         ShowTimedMessage(this, texts::kDeleted);
         Text5->clear();
         Text5->setFocus();

@@ -28,5 +28,7 @@ inline const QString kNoGroup = QStringLiteral("شما بايد گروه آزم�
 inline const QStringList kGroups = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                                     QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")};
 inline const QString kErrorTitle = QStringLiteral("Error");
+// The examinee had no answer sheet: the examinee's row was removed alone.
+inline const QString kSheetMissing = QStringLiteral("پاسخنامه این آزمودنی در بانک اطلاعاتی نبود؛ مشخصات او حذف شد.");
 
 } // namespace pentarix::frm_code_texts

@@ -19,7 +19,10 @@ void RecordViewTableModel::setView(RecordView* view) {
     if (view_) view_->removeListener(this);
     view_ = view;
     for (std::size_t i = 0; i < columns_.size(); ++i) indexes_[i] = view_ ? view_->columnIndex(columns_[i].field) : -1;
-    if (view_) view_->addListener(this);
+    if (view_) {
+        view_->addListener(this);
+        view_->readRows();
+    }
     endResetModel();
 }
 
@@ -53,7 +56,8 @@ Qt::ItemFlags RecordViewTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void RecordViewTableModel::viewMoved(RecordView&) {
+void RecordViewTableModel::viewMoved(RecordView& view) {
+    view.readRows();
     beginResetModel();
     endResetModel();
 }

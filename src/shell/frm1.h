@@ -16,6 +16,8 @@ class SkinLabel;
 
 namespace pentarix {
 
+class DataError;
+
 class SkinEngine;
 
 // The main window: the menu column, the clinic's name, the hint line and the
@@ -177,6 +179,7 @@ private:
     void bindViews();
     void showHint(const QString& hint);
     void clearHint();
+    void reportRegistrationFailure(const DataError& failure);
 
     QPixmap webAddressPicture_;
 };

@@ -72,6 +72,8 @@ inline const QString kMissingText15 = QStringLiteral("وضعيت تاهل آزم
 inline const QString kMissingText17 = QStringLiteral("گروه را مشخص کنيد");
 inline const QString kMissingText7 = QStringLiteral("ميزان تحصيلات آزمودني را وارد کنيد");
 inline const QString kCodeTaken = QStringLiteral("فردديگري با اين کد ثبت شده");
+// Any other failure of the save: nothing was stored.
+inline const QString kNotRegistered = QStringLiteral("آزمودنی ثبت نشد.");
 inline const QString kDigitsOnly = QStringLiteral("شما بايد عدد وارد كنيد");
 
 } // namespace pentarix::frm1_texts
