@@ -1,14 +1,14 @@
 // The reports with many examinees: the list of every examinee from the press
 // of its button to its first page on screen, and written whole into a PDF;
 // and scoring one examinee from the press of the button to the stored scores.
-#include "data/sqlite.h"
-#include "platform/fonts.h"
-#include "platform/modal.h"
 #include "platform/report/preview_window.h"
 #include "scoring/data_r_print.h"
 #include "scoring/frmk_lid.h"
-#include "shell/application.h"
+#include "scoring/frmk_lid_texts.h"
 #include "support/bench_folder.h"
+#include "support/clinic_data.h"
+#include "support/quiet_modal.h"
+#include "support/raw_sqlite.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,26 +22,9 @@
 
 using pentarix::FrmkLID;
 using pentarix::bench::BenchFolder;
+using pentarix::bench::fail;
 
 namespace {
-
-// Answers every input box with one code and every message box with OK,
-// without showing anything.
-class QuietModal final : public pentarix::platform::ModalHost {
-public:
-    QString code;
-    int messages = 0;
-    int messageBox(QWidget*, const QString&, const QString&, int) override {
-        ++messages;
-        return pentarix::platform::answer::kOk;
-    }
-    QString inputBox(QWidget*, const QString&, const QString&, const QString&) override { return code; }
-    QString openFileName(QWidget*, const pentarix::platform::FileDialogRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const pentarix::platform::FileDialogRequest&) override { return {}; }
-    bool printDialog(QWidget*, QPrinter&, int, int) override { return false; }
-    void beep() override {}
-    void endApplication(int) override {}
-};
 
 void closeList() {
     if (auto* preview = pentarix::dataRPrint().report().preview()) preview->close();
@@ -51,11 +34,11 @@ void closeList() {
 // Another program's write to a table: the next refresh of a view reads the
 // whole table again, as after a scoring or a test run.
 void touch(const BenchFolder& folder, const char* table, int round) {
-    auto connection = pentarix::sql::Connection::open(folder.databasePath().toStdString());
+    const pentarix::bench::RawDatabase other(folder.databasePath());
     if (std::string(table) == "IDE") {
-        connection.exec("UPDATE IDE SET Sen = '" + std::to_string(20 + round % 50) + "' WHERE rowid = 1");
+        other.write("UPDATE IDE SET Sen = ? WHERE rowid = 1", {std::to_string(20 + round % 50)});
     } else {
-        connection.exec("UPDATE Answer SET \"1\" = '" + std::to_string(1 + round % 5) + "' WHERE rowid = 1");
+        other.write("UPDATE Answer SET \"1\" = ? WHERE rowid = 1", {std::to_string(1 + round % 5)});
     }
 }
 
@@ -74,6 +57,10 @@ void ListFirstPreviewPage(benchmark::State& state) {
         }
         window.Command3->click();
         auto* preview = pentarix::dataRPrint().report().preview();
+        if (!preview || preview->pageCount() == 0) {
+            fail(state, "the list was not shown");
+            break;
+        }
         benchmark::DoNotOptimize(preview->currentPageImage().constBits());
         state.PauseTiming();
         state.counters["pages"] = preview->pageCount();
@@ -97,7 +84,7 @@ void ListWholePdf(benchmark::State& state) {
     const QString pdf = QDir(folder.path()).filePath(QStringLiteral("list.pdf"));
     for (auto _ : state) {
         if (!list.report().writePdf(pdf)) {
-            state.SkipWithError("the PDF was not written");
+            fail(state, "the PDF was not written");
             break;
         }
     }
@@ -105,49 +92,60 @@ void ListWholePdf(benchmark::State& state) {
     pentarix::FormSlotBase::discardAll();
 }
 
-// "Select examinee" with a complete answer sheet: the answers refreshed,
-// three views narrowed, the sums shown and stored; with range(1) the answer
-// sheets were written since the window read them.
+// "Select examinee" on a complete answer sheet of an examinee awaiting
+// scoring, another each time: the answers refreshed, three views narrowed,
+// the sums shown and stored; with range(1) the answer sheets were written
+// since the window read them. Each press must store the scores and say so.
 void ScoreOneExaminee(benchmark::State& state) {
-    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
-    const QString code = QStringLiteral("P%1").arg(100000 + state.range(0) / 2);
-    {
-        // One complete sheet in the middle of the table.
-        pentarix::RecordView answers(folder.databasePath(), QStringLiteral("Answer"));
-        answers.Filter(QStringLiteral("code='") + code + QLatin1Char('\''));
-        for (int item = 1; item <= 50; ++item) answers.setField(QString::number(item), QString::number(1 + item % 5));
-        answers.Update();
-    }
-    QuietModal modal;
-    modal.code = code;
-    pentarix::platform::setModalHost(&modal);
+    const int n = static_cast<int>(state.range(0));
+    BenchFolder folder(n);
+    pentarix::bench::QuietModal modal;
     FrmkLID& window = pentarix::form<FrmkLID>();
     window.show();
     int round = 0;
     for (auto _ : state) {
-        if (state.range(1)) {
-            state.PauseTiming();
-            touch(folder, "Answer", round++);
-            state.ResumeTiming();
+        state.PauseTiming();
+        const int examinee = pentarix::bench::awaitingScoring(n, round);
+        if (examinee < 0) {
+            fail(state, "every examinee awaiting scoring was scored; run fewer iterations");
+            break;
         }
+        modal.input = QString::fromStdString(pentarix::bench::clinicCode(examinee));
+        if (state.range(1)) touch(folder, "Answer", round);
+        ++round;
+        const auto before = pentarix::bench::fileChangeCounter(folder.databasePath());
+        state.ResumeTiming();
         window.Command1->click();
+        state.PauseTiming();
+        const bool stored = pentarix::bench::fileChangeCounter(folder.databasePath()) != before;
+        const QStringList boxes = modal.take();
+        state.ResumeTiming();
+        if (!stored || boxes != QStringList{pentarix::frmk_lid_texts::kScored} || window.Text5->text() != modal.input ||
+            window.Text2->text().isEmpty()) {
+            fail(state, "the sheet was not scored: " + boxes.join(QStringLiteral(" | ")).toStdString());
+            break;
+        }
     }
     state.SetLabel(state.range(1) ? "sheets written since" : "sheets as read");
-    if (window.Text5->text() != code || window.Text2->text().isEmpty()) state.SkipWithError("the sheet was not scored");
-    pentarix::platform::setModalHost(nullptr);
     pentarix::FormSlotBase::discardAll();
 }
 
 // Opening the scoring window: its six views read their tables.
 void ScoringWindowOpen(benchmark::State& state) {
-    BenchFolder::withExaminees(static_cast<int>(state.range(0)));
+    const int n = static_cast<int>(state.range(0));
+    BenchFolder::withExaminees(n);
     for (auto _ : state) {
         FrmkLID& window = pentarix::form<FrmkLID>();
         window.show();
         QApplication::processEvents();
         state.PauseTiming();
+        const bool shown = window.isVisible() && window.Adodc6->RecordCount() == n;
         pentarix::FormSlotBase::discardAll();
         state.ResumeTiming();
+        if (!shown) {
+            fail(state, "the scoring window did not open with every examinee");
+            break;
+        }
     }
 }
 

@@ -20,7 +20,7 @@ void runToWindow(benchmark::State& state, const QString& program, const QStringL
         process.setWorkingDirectory(folder.path());
         process.start(program, arguments);
         if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-            state.SkipWithError("the program did not start and exit cleanly");
+            pentarix::bench::fail(state, "the program did not start and exit cleanly");
             break;
         }
     }
@@ -44,9 +44,4 @@ BENCHMARK(ProgramStart)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3
 
 } // namespace
 
-int main(int argc, char** argv) {
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return pentarix::bench::runBenchmarks(argc, argv); }
