@@ -373,6 +373,25 @@ std::uint64_t DataStore::write(const Table& table, RowChange& change, std::uint6
     return state.version;
 }
 
+std::shared_ptr<const TableRows> DataStore::matching(const Table& table, int column, const QString& value) {
+    const std::string& field = table.columns[static_cast<std::size_t>(column)].quoted;
+    std::string select = "SELECT rowid";
+    for (const Column& c : table.columns) select += "," + c.quoted;
+    select += " FROM " + table.quoted + " WHERE ";
+    select += value.isEmpty() ? field + " IS NULL OR " + field + " = ''" : field + " = ? COLLATE NOCASE";
+    select += " ORDER BY rowid";
+    try {
+        sql::Statement statement(connection_, select);
+        const QByteArray bytes = value.toUtf8();
+        if (!value.isEmpty()) {
+            statement.bindText(1, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        }
+        return TableRows::read(statement, table.width());
+    } catch (const sql::Error& e) {
+        throw storageError(e);
+    }
+}
+
 bool DataStore::contains(const Table& table, int column, const QString& value) {
     try {
         sql::Statement statement(connection_, "SELECT 1 FROM " + table.quoted + " WHERE " +

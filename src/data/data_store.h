@@ -86,6 +86,11 @@ public:
     // the file's as they are now; `version` then says which.
     std::shared_ptr<const TableRows> rows(const Table& table, std::uint64_t& version);
 
+    // The rows of the table as it is now whose text field equals the value
+    // as a filter compares it (Latin letters in any case; an empty value
+    // also matches an empty field), read without reading the rest.
+    std::shared_ptr<const TableRows> matching(const Table& table, int column, const QString& value);
+
     // Stores one row's change in the file (inside the open transaction, if
     // any). Returns the version the table has after it; `rowid` of an
     // insert is filled in.

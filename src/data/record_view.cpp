@@ -84,6 +84,7 @@ void RecordView::close() {
     store_->detach(this);
     open_ = false;
     base_.reset();
+    partial_ = false;
     own_.clear();
     visible_.clear();
     head_ = {};
@@ -104,6 +105,7 @@ void RecordView::pinHead() {
     version_ = version;
     head_ = std::move(head);
     base_.reset();
+    partial_ = false;
     visible_.clear();
     store_->pin(*table_, version_);
     pinned_ = true;
@@ -117,14 +119,20 @@ void RecordView::unpin() const {
 }
 
 void RecordView::ensureRows() const {
-    if (base_) return;
+    if (base_ && !partial_) return;
     requireOpen();
     std::uint64_t version = version_;
     auto rows = store_->rows(*table_, version);
     unpin();
     version_ = version;
     base_ = std::move(rows);
-    rebuildVisible(nullptr, 0);
+    partial_ = false;
+    // The same rows as before, now among all the others.
+    if (filter_.isEmpty()) {
+        rebuildVisible(nullptr, 0);
+    } else {
+        applyFilter(filter_);
+    }
 }
 
 // The rows shown: the table's, each replaced by this view's own copy where
@@ -249,14 +257,29 @@ void RecordView::Filter(const QString& filterText) {
         ensureRows();
         filter_.clear();
         rebuildVisible(nullptr, 0);
-        current_ = visible_.empty() ? -1 : 0;
-        notifyMoved();
-        return;
+    } else {
+        const ParsedFilter parsed = parseFilter(filterText);
+        const int column = requireColumn(parsed.field);
+        // A view that still shows the table as it is now, unchanged by this
+        // view, can ask the file for the matching rows alone.
+        if ((!base_ || partial_) && own_.empty() && columnKind(column) == ColumnKind::Text &&
+            store_->version(*table_) == version_) {
+            base_ = store_->matching(*table_, column, parsed.value);
+            partial_ = true;
+            rebuildVisible(nullptr, 0);
+        } else {
+            ensureRows();
+            applyFilter(filterText);
+        }
+        filter_ = filterText;
     }
+    current_ = visible_.empty() ? -1 : 0;
+    notifyMoved();
+}
+
+void RecordView::applyFilter(const QString& filterText) const {
     const ParsedFilter parsed = parseFilter(filterText);
     const int column = requireColumn(parsed.field);
-    ensureRows();
-
     bool numericValue = false;
     const double number = parsed.value.trimmed().toDouble(&numericValue);
     const bool numeric = columnKind(column) == ColumnKind::Numeric && numericValue;
@@ -283,9 +306,6 @@ void RecordView::Filter(const QString& filterText) {
         }
     };
     rebuildVisible(&match, column);
-    filter_ = filterText;
-    current_ = visible_.empty() ? -1 : 0;
-    notifyMoved();
 }
 
 void RecordView::AddNew() {
@@ -324,7 +344,7 @@ bool RecordView::hasPendingChange() const noexcept {
 
 void RecordView::enlist() {
     if (!store_->inTransaction()) return;
-    State state{version_, base_, head_, own_, filter_, visible_, current_};
+    State state{version_, base_, partial_, head_, own_, filter_, visible_, current_};
     store_->enlist(this, [this, state = std::move(state)]() mutable { restore(std::move(state)); });
 }
 
@@ -332,12 +352,13 @@ void RecordView::restore(State state) {
     unpin();
     version_ = state.version;
     base_ = std::move(state.base);
+    partial_ = state.partial;
     head_ = std::move(state.head);
     own_ = std::move(state.own);
     filter_ = std::move(state.filter);
     visible_ = std::move(state.visible);
     current_ = state.current;
-    if (!base_) {
+    if (!base_ || partial_) {
         store_->pin(*table_, version_);
         pinned_ = true;
     }
@@ -394,7 +415,7 @@ bool RecordView::storeContains(const QString& field, const QString& value) {
 void RecordView::Delete() {
     requireOpen();
     if (current_ < 0) throw noCurrentRow();
-    ensureRows();
+    if (!base_) ensureRows();
     const int own = ownAt(current_);
     if (own >= 0 && !own_[static_cast<std::size_t>(own)].stored) {
         // A row being added never reached the file.

@@ -78,7 +78,7 @@ public:
     int currentIndex() const noexcept { return current_; }
     // Whether the view has read its table's rows (a window's need, not the
     // open, makes it read them).
-    bool hasReadRows() const noexcept { return base_ != nullptr; }
+    bool hasReadRows() const noexcept { return base_ && !partial_; }
     // Reads the rows now, as of the open or last refresh: for a grid that
     // shows every row, so that what it shows is the table of that moment.
     void readRows() const { ensureRows(); }
@@ -102,6 +102,7 @@ private:
     struct State {
         std::uint64_t version;
         std::shared_ptr<const TableRows> base;
+        bool partial;
         DataStore::Head head;
         std::vector<OwnRow> own;
         QString filter;
@@ -112,6 +113,7 @@ private:
     void pinHead();
     void unpin() const;
     void ensureRows() const;
+    void applyFilter(const QString& filterText) const;
     void rebuildVisible(const std::function<bool(const Cell&)>* match, int column) const;
     Cell cellAt(int visibleRow, int column) const;
     // The own row shown at a visible row, or -1 for a row of the table.
@@ -137,6 +139,9 @@ private:
     mutable std::uint64_t version_ = 0;
     mutable bool pinned_ = false;
     mutable std::shared_ptr<const TableRows> base_;
+    // The rows read are only those that match the filter: a window that
+    // narrows a fresh view to one examinee reads that examinee alone.
+    mutable bool partial_ = false;
     DataStore::Head head_;
 
     std::vector<OwnRow> own_;
