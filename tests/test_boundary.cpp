@@ -5,12 +5,16 @@
 #include "platform/handlers.h"
 #include "platform/handlers_texts.h"
 #include "platform/key_press.h"
+#include "shell/frm1.h"
 #include "support/app_folder.h"
+#include "support/foreign_lock.h"
 #include "support/scripted_modal.h"
 #include "support/typing.h"
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -19,7 +23,9 @@
 #include <stdexcept>
 
 using pentarix::DataError;
+using pentarix::Frm1;
 using pentarix::test::AppFolder;
+using pentarix::test::ForeignLock;
 using pentarix::test::ScriptedModal;
 using pentarix::test::typeText;
 namespace style = pentarix::platform::style;
@@ -150,6 +156,75 @@ TEST_F(HandlerBoundary, WindowWhoseLoadFailedLoadsAfreshNextTime) {
     pentarix::form<LoadsOnSecondTry>();
     EXPECT_EQ(LoadsOnSecondTry::loads, 2);
     EXPECT_TRUE(pentarix::isLoaded<LoadsOnSecondTry>());
+}
+
+class LockedDuringHandlers : public HandlerBoundary {
+protected:
+    Frm1& load() {
+        Frm1& window = pentarix::form<Frm1>();
+        window.show();
+        return window;
+    }
+    static void pick(QComboBox* list) {
+        list->setCurrentIndex(0);
+        Q_EMIT list->activated(0);
+    }
+    void registerExaminee(Frm1& w, const QString& code) {
+        w.Command1->click();
+        typeText(w.Text11, code);
+        typeText(w.Text6, QStringLiteral("مریم"));
+        typeText(w.Text4, QStringLiteral("کریمی"));
+        pick(w.Combo2);
+        typeText(w.Text5, QStringLiteral("27"));
+        pick(w.Combo1);
+        pick(w.Combo3);
+        typeText(w.Text7, QStringLiteral("کارشناسی"));
+        w.Command8->click();
+    }
+};
+
+// Another program holds the file past the busy wait. Cancelling the
+// registration rereads the examinees (the other program's write made every
+// copy stale) and saving the clinic's name certainly writes: every failure
+// reaches the operator as a Persian box, and once the other program lets go
+// the same window goes on working.
+TEST_F(LockedDuringHandlers, FailuresAreToldInPersianAndTheWindowWorksOnceTheFileIsFree) {
+    folder.addExaminee(QStringLiteral("1"));
+    Frm1& w = load();
+    w.Command1->click();
+    ASSERT_TRUE(w.Frame10->isVisible());
+    {
+        ForeignLock lock(folder.databasePath(), QStringLiteral("INSERT INTO Answer (Code) VALUES ('99');"));
+        w.Command10->click();
+        w.Command9->click();
+        w.Command67->click();
+        typeText(w.Text2, QStringLiteral("ب"));
+        w.Command64->click();
+        ASSERT_TRUE(ForeignLock::refuses(folder.databasePath())) << "the lock ended before the handlers ran";
+    }
+    ASSERT_GE(modal.messages().size(), 1);
+    for (const auto& call : modal.calls) {
+        ASSERT_EQ(call.kind, ScriptedModal::Call::Kind::Message);
+        EXPECT_TRUE(call.style & (style::kIconCritical | style::kIconExclamation));
+        EXPECT_TRUE(call.style & style::kRightToLeftReading);
+        EXPECT_TRUE(isPersian(call.text));
+        EXPECT_TRUE(latinOnlyInsideIsolates(call.text)) << call.text.toStdString();
+    }
+    EXPECT_FALSE(modal.ended());
+    ASSERT_TRUE(pentarix::isLoaded<Frm1>());
+
+    modal.clear();
+    const QString name = folder.scalar(QStringLiteral("SELECT Name FROM Theme"));
+    w.Command67->click();
+    w.Text2->setText(name + QStringLiteral("ب"));
+    w.Command64->click();
+    EXPECT_FALSE(w.Frame9->isVisible());
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT Name FROM Theme")), name + QStringLiteral("ب"));
+    registerExaminee(w, QStringLiteral("2"));
+    EXPECT_FALSE(w.Frame10->isVisible());
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '2'")),
+              QStringLiteral("1"));
+    EXPECT_TRUE(modal.calls.empty()) << modal.messages().join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace
