@@ -151,6 +151,7 @@ public:
 };
 
 TEST_F(HandlerBoundary, WindowWhoseLoadFailedLoadsAfreshNextTime) {
+    LoadsOnSecondTry::loads = 0;
     EXPECT_THROW(pentarix::form<LoadsOnSecondTry>(), DataError);
     EXPECT_FALSE(pentarix::isLoaded<LoadsOnSecondTry>());
     pentarix::form<LoadsOnSecondTry>();
