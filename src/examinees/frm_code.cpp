@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/modal.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
@@ -21,8 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-
-#include <exception>
 
 namespace pentarix {
 
@@ -119,15 +118,15 @@ void FrmCode::buildControls() {
 }
 
 void FrmCode::wire() {
-    connect(DataCombo6, &QComboBox::activated, this, &FrmCode::DataCombo6_Click);
-    connect(DataCombo6, &QComboBox::editTextChanged, this, &FrmCode::DataCombo6_Change);
-    connect(DataCombo1, &QComboBox::activated, this, &FrmCode::DataCombo1_Click);
-    connect(DataCombo1, &QComboBox::editTextChanged, this, &FrmCode::DataCombo1_Change);
-    connect(Combo3, &QComboBox::activated, this, &FrmCode::Combo3_Click);
-    connect(Combo3, &QComboBox::editTextChanged, this, &FrmCode::Combo3_Change);
-    connect(Command2, &QPushButton::clicked, this, &FrmCode::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &FrmCode::Command1_Click);
-    connect(Command6, &QPushButton::clicked, this, &FrmCode::Command6_Click);
+    connectHandler(DataCombo6, &QComboBox::activated, this, &FrmCode::DataCombo6_Click);
+    connectHandler(DataCombo6, &QComboBox::editTextChanged, this, &FrmCode::DataCombo6_Change);
+    connectHandler(DataCombo1, &QComboBox::activated, this, &FrmCode::DataCombo1_Click);
+    connectHandler(DataCombo1, &QComboBox::editTextChanged, this, &FrmCode::DataCombo1_Change);
+    connectHandler(Combo3, &QComboBox::activated, this, &FrmCode::Combo3_Click);
+    connectHandler(Combo3, &QComboBox::editTextChanged, this, &FrmCode::Combo3_Change);
+    connectHandler(Command2, &QPushButton::clicked, this, &FrmCode::Command2_Click);
+    connectHandler(Command1, &QPushButton::clicked, this, &FrmCode::Command1_Click);
+    connectHandler(Command6, &QPushButton::clicked, this, &FrmCode::Command6_Click);
 }
 
 void FrmCode::bindViews() {
@@ -230,10 +229,8 @@ void FrmCode::Command2_Click() {
         Adodc2->Refresh();
         showInGrid();
     } catch (const DataError& e) {
+        // Any other failure is told by the handler boundary, in Persian.
         MessageBox(this, e.description(), texts::kErrorTitle,
-                   platform::style::kIconExclamation | platform::style::kRightToLeftReading);
-    } catch (const std::exception& e) {
-        MessageBox(this, QString::fromLocal8Bit(e.what()), texts::kErrorTitle,
                    platform::style::kIconExclamation | platform::style::kRightToLeftReading);
     }
 }

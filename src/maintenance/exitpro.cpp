@@ -3,6 +3,7 @@
 #include "maintenance/exitpro_texts.h"
 #include "maintenance/frmbackup.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/modal.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
@@ -111,26 +112,29 @@ void exitpro::buildControls() {
 }
 
 void exitpro::wire() {
-    connect(Timer2, &QTimer::timeout, this, &exitpro::Timer2_Timer);
-    connect(Timer3, &QTimer::timeout, this, &exitpro::Timer3_Timer);
-    connect(tmCaptionAnimate, &QTimer::timeout, this, &exitpro::tmCaptionAnimate_Timer);
+    connectHandler(Timer2, &QTimer::timeout, this, &exitpro::Timer2_Timer);
+    connectHandler(Timer3, &QTimer::timeout, this, &exitpro::Timer3_Timer);
+    connectHandler(tmCaptionAnimate, &QTimer::timeout, this, &exitpro::tmCaptionAnimate_Timer);
 }
 
 bool exitpro::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == this) Form_MouseMove();
-        else if (watched == k1) k1_MouseMove();
-        else if (watched == C1) C1_MouseMove();
-    } else if (event->type() == QEvent::MouseButtonRelease && (watched == k2 || watched == C2)) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* picture = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && picture->rect().contains(mouse->position().toPoint())) {
-            if (watched == k2) k2_Click();
-            else C2_Click();
-            return true;
+    bool clicked = false;
+    runHandler(this, [&] {
+        if (event->type() == QEvent::MouseMove) {
+            if (watched == this) Form_MouseMove();
+            else if (watched == k1) k1_MouseMove();
+            else if (watched == C1) C1_MouseMove();
+        } else if (event->type() == QEvent::MouseButtonRelease && (watched == k2 || watched == C2)) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* picture = static_cast<QWidget*>(watched);
+            if (mouse->button() == Qt::LeftButton && picture->rect().contains(mouse->position().toPoint())) {
+                clicked = true;
+                if (watched == k2) k2_Click();
+                else C2_Click();
+            }
         }
-    }
-    return Form::eventFilter(watched, event);
+    });
+    return clicked || Form::eventFilter(watched, event);
 }
 
 void exitpro::Form_Load() {

@@ -8,6 +8,7 @@
 #include "platform/data_binding.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/theme.h"
@@ -175,14 +176,14 @@ void Frmbackup::buildControls() {
 }
 
 void Frmbackup::wire() {
-    connect(b1, &QPushButton::clicked, this, &Frmbackup::b1_Click);
-    connect(VisualButtonEx2, &QPushButton::clicked, this, &Frmbackup::VisualButtonEx2_Click);
-    connect(b2, &QPushButton::clicked, this, &Frmbackup::b2_Click);
-    connect(VisualButtonEx3, &QPushButton::clicked, this, &Frmbackup::VisualButtonEx3_Click);
-    connect(Command1, &QPushButton::clicked, this, &Frmbackup::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Frmbackup::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &Frmbackup::Command2_Click);
-    connect(Timer1, &QTimer::timeout, this, &Frmbackup::Timer1_Timer);
+    connectHandler(b1, &QPushButton::clicked, this, &Frmbackup::b1_Click);
+    connectHandler(VisualButtonEx2, &QPushButton::clicked, this, &Frmbackup::VisualButtonEx2_Click);
+    connectHandler(b2, &QPushButton::clicked, this, &Frmbackup::b2_Click);
+    connectHandler(VisualButtonEx3, &QPushButton::clicked, this, &Frmbackup::VisualButtonEx3_Click);
+    connectHandler(Command1, &QPushButton::clicked, this, &Frmbackup::Command1_Click);
+    connectHandler(Command3, &QPushButton::clicked, this, &Frmbackup::Command3_Click);
+    connectHandler(Command2, &QPushButton::clicked, this, &Frmbackup::Command2_Click);
+    connectHandler(Timer1, &QTimer::timeout, this, &Frmbackup::Timer1_Timer);
 }
 
 QString Frmbackup::databaseFile() { return DataStore::defaultPath(); }

@@ -1,5 +1,7 @@
 #include "platform/data_binding.h"
 
+#include "platform/handlers.h"
+
 #include <QLabel>
 #include <QLineEdit>
 
@@ -8,7 +10,7 @@ namespace pentarix {
 FieldBinding::FieldBinding(QLineEdit* edit, RecordView* view, const QString& field)
     : QObject(edit), edit_(edit), view_(view), field_(field), column_(view->columnIndex(field)) {
     view_->addListener(this);
-    connect(edit, &QLineEdit::textChanged, this, &FieldBinding::onTextChanged);
+    connectHandler(edit, &QLineEdit::textChanged, this, &FieldBinding::onTextChanged);
     show();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "data/data_store.h"
+#include "platform/handlers.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -56,7 +57,9 @@ void Form::closeEvent(QCloseEvent* event) {
         return;
     }
     unloaded_ = true;
-    Form_Unload();
+    // Qt delivers the close: a failure of the window's own unload is told
+    // there, and the window still closes with its views.
+    runHandler(this, [this] { Form_Unload(); });
     event->accept();
     // A pending change of any view is dropped with the view.
     for (auto& view : views_) view->close();

@@ -63,7 +63,16 @@ public:
             QObject::connect(form, &Form::unloaded, form, [this, form] {
                 if (form_ == form) form_ = nullptr;
             });
-            form->Form_Load();
+            const QPointer<T> loading(form);
+            try {
+                form->Form_Load();
+            } catch (...) {
+                // A window whose load failed is not left half loaded: the
+                // next access loads it afresh.
+                if (form_ == loading) form_ = nullptr;
+                delete loading.data();
+                throw;
+            }
         }
         return *form_;
     }

@@ -1,5 +1,7 @@
 #include "platform/key_press.h"
 
+#include "platform/handlers.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -18,7 +20,7 @@ protected:
         if (event->type() != QEvent::KeyPress) return false;
         int keyAscii = keyAsciiOf(static_cast<QKeyEvent*>(event));
         if (keyAscii < 0) return false;
-        handler_(keyAscii);
+        runHandler(parent(), [&] { handler_(keyAscii); });
         return keyAscii == 0;
     }
 

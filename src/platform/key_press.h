@@ -14,8 +14,8 @@ namespace pentarix {
 // type no character (arrows, Delete, Home), which reach no such handler.
 int keyAsciiOf(const QKeyEvent* event);
 
-// Runs a KeyPress handler for every character key typed into the widget; a
-// handler that sets the code to 0 drops the key.
+// Runs a KeyPress handler for every character key typed into the widget,
+// inside the handler boundary; a handler that sets the code to 0 drops the key.
 void onKeyPress(QWidget* widget, std::function<void(int&)> handler);
 
 template <class Window>

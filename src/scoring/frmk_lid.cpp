@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/modal.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
@@ -175,12 +176,12 @@ void FrmkLID::buildHelpPanel() {
 }
 
 void FrmkLID::wire() {
-    connect(Command1, &QPushButton::clicked, this, &FrmkLID::Command1_Click);
-    connect(Command6, &QPushButton::clicked, this, &FrmkLID::Command6_Click);
-    connect(Command3, &QPushButton::clicked, this, &FrmkLID::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmkLID::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &FrmkLID::Command4_Click);
-    connect(Command7, &QPushButton::clicked, this, &FrmkLID::Command7_Click);
+    connectHandler(Command1, &QPushButton::clicked, this, &FrmkLID::Command1_Click);
+    connectHandler(Command6, &QPushButton::clicked, this, &FrmkLID::Command6_Click);
+    connectHandler(Command3, &QPushButton::clicked, this, &FrmkLID::Command3_Click);
+    connectHandler(Command2, &QPushButton::clicked, this, &FrmkLID::Command2_Click);
+    connectHandler(Command4, &QPushButton::clicked, this, &FrmkLID::Command4_Click);
+    connectHandler(Command7, &QPushButton::clicked, this, &FrmkLID::Command7_Click);
 }
 
 void FrmkLID::bindViews() {

@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "shell/about_texts.h"
@@ -124,11 +125,11 @@ void About::buildControls() {
 }
 
 void About::wire() {
-    connect(Command1, &QPushButton::clicked, this, &About::Command1_Click);
-    connect(Timer1, &QTimer::timeout, this, &About::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &About::Timer2_Timer);
-    connect(Timer3, &QTimer::timeout, this, &About::Timer3_Timer);
-    connect(Timer10, &QTimer::timeout, this, &About::Timer10_Timer);
+    connectHandler(Command1, &QPushButton::clicked, this, &About::Command1_Click);
+    connectHandler(Timer1, &QTimer::timeout, this, &About::Timer1_Timer);
+    connectHandler(Timer2, &QTimer::timeout, this, &About::Timer2_Timer);
+    connectHandler(Timer3, &QTimer::timeout, this, &About::Timer3_Timer);
+    connectHandler(Timer10, &QTimer::timeout, this, &About::Timer10_Timer);
 }
 
 QStringList About::creditLines() {

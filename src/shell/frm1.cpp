@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/key_press.h"
 #include "platform/modal.h"
 #include "platform/pictures.h"
@@ -209,40 +210,40 @@ void Frm1::buildSettingsPanels() {
 }
 
 void Frm1::wire() {
-    connect(Command1, &QPushButton::clicked, this, &Frm1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Frm1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Frm1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Frm1::Command4_Click);
-    connect(Command11, &QPushButton::clicked, this, &Frm1::Command11_Click);
-    connect(Command5, &QPushButton::clicked, this, &Frm1::Command5_Click);
-    connect(Command13, &QPushButton::clicked, this, &Frm1::Command13_Click);
-    connect(Command9, &QPushButton::clicked, this, &Frm1::Command9_Click);
-    connect(Command12, &QPushButton::clicked, this, &Frm1::Command12_Click);
-    connect(Command6, &QPushButton::clicked, this, &Frm1::Command6_Click);
+    connectHandler(Command1, &QPushButton::clicked, this, &Frm1::Command1_Click);
+    connectHandler(Command2, &QPushButton::clicked, this, &Frm1::Command2_Click);
+    connectHandler(Command3, &QPushButton::clicked, this, &Frm1::Command3_Click);
+    connectHandler(Command4, &QPushButton::clicked, this, &Frm1::Command4_Click);
+    connectHandler(Command11, &QPushButton::clicked, this, &Frm1::Command11_Click);
+    connectHandler(Command5, &QPushButton::clicked, this, &Frm1::Command5_Click);
+    connectHandler(Command13, &QPushButton::clicked, this, &Frm1::Command13_Click);
+    connectHandler(Command9, &QPushButton::clicked, this, &Frm1::Command9_Click);
+    connectHandler(Command12, &QPushButton::clicked, this, &Frm1::Command12_Click);
+    connectHandler(Command6, &QPushButton::clicked, this, &Frm1::Command6_Click);
     onKeyPress(Text5, this, &Frm1::Text5_KeyPress);
-    connect(Combo1, &QComboBox::activated, this, &Frm1::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &Frm1::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &Frm1::Combo3_Click);
-    connect(Command8, &QPushButton::clicked, this, &Frm1::Command8_Click);
-    connect(Command10, &QPushButton::clicked, this, &Frm1::Command10_Click);
-    connect(Command45, &QPushButton::clicked, this, &Frm1::Command45_Click);
-    connect(Command44, &QPushButton::clicked, this, &Frm1::Command44_Click);
-    connect(Command43, &QPushButton::clicked, this, &Frm1::Command43_Click);
-    connect(Command42, &QPushButton::clicked, this, &Frm1::Command42_Click);
-    connect(Command50, &QPushButton::clicked, this, &Frm1::Command50_Click);
-    connect(Command49, &QPushButton::clicked, this, &Frm1::Command49_Click);
-    connect(Command48, &QPushButton::clicked, this, &Frm1::Command48_Click);
-    connect(Command47, &QPushButton::clicked, this, &Frm1::Command47_Click);
-    connect(Command41, &QPushButton::clicked, this, &Frm1::Command41_Click);
-    connect(Command52, &QPushButton::clicked, this, &Frm1::Command52_Click);
-    connect(Command53, &QPushButton::clicked, this, &Frm1::Command53_Click);
-    connect(Command46, &QPushButton::clicked, this, &Frm1::Command46_Click);
-    connect(Command68, &QPushButton::clicked, this, &Frm1::Command68_Click);
-    connect(Command67, &QPushButton::clicked, this, &Frm1::Command67_Click);
-    connect(Command69, &QPushButton::clicked, this, &Frm1::Command69_Click);
-    connect(Command64, &QPushButton::clicked, this, &Frm1::Command64_Click);
-    connect(Command7, &QPushButton::clicked, this, &Frm1::Command7_Click);
-    connect(Text2, &QLineEdit::textChanged, this, &Frm1::Text2_Change);
+    connectHandler(Combo1, &QComboBox::activated, this, &Frm1::Combo1_Click);
+    connectHandler(Combo2, &QComboBox::activated, this, &Frm1::Combo2_Click);
+    connectHandler(Combo3, &QComboBox::activated, this, &Frm1::Combo3_Click);
+    connectHandler(Command8, &QPushButton::clicked, this, &Frm1::Command8_Click);
+    connectHandler(Command10, &QPushButton::clicked, this, &Frm1::Command10_Click);
+    connectHandler(Command45, &QPushButton::clicked, this, &Frm1::Command45_Click);
+    connectHandler(Command44, &QPushButton::clicked, this, &Frm1::Command44_Click);
+    connectHandler(Command43, &QPushButton::clicked, this, &Frm1::Command43_Click);
+    connectHandler(Command42, &QPushButton::clicked, this, &Frm1::Command42_Click);
+    connectHandler(Command50, &QPushButton::clicked, this, &Frm1::Command50_Click);
+    connectHandler(Command49, &QPushButton::clicked, this, &Frm1::Command49_Click);
+    connectHandler(Command48, &QPushButton::clicked, this, &Frm1::Command48_Click);
+    connectHandler(Command47, &QPushButton::clicked, this, &Frm1::Command47_Click);
+    connectHandler(Command41, &QPushButton::clicked, this, &Frm1::Command41_Click);
+    connectHandler(Command52, &QPushButton::clicked, this, &Frm1::Command52_Click);
+    connectHandler(Command53, &QPushButton::clicked, this, &Frm1::Command53_Click);
+    connectHandler(Command46, &QPushButton::clicked, this, &Frm1::Command46_Click);
+    connectHandler(Command68, &QPushButton::clicked, this, &Frm1::Command68_Click);
+    connectHandler(Command67, &QPushButton::clicked, this, &Frm1::Command67_Click);
+    connectHandler(Command69, &QPushButton::clicked, this, &Frm1::Command69_Click);
+    connectHandler(Command64, &QPushButton::clicked, this, &Frm1::Command64_Click);
+    connectHandler(Command7, &QPushButton::clicked, this, &Frm1::Command7_Click);
+    connectHandler(Text2, &QLineEdit::textChanged, this, &Frm1::Text2_Change);
 }
 
 void Frm1::bindViews() {
@@ -264,20 +265,22 @@ void Frm1::bindViews() {
 }
 
 bool Frm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == this) Form_MouseMove();
-        else if (watched == Frame7) Frame7_MouseMove();
-        else if (watched == Command1) Command1_MouseMove();
-        else if (watched == Command2) Command2_MouseMove();
-        else if (watched == Command3) Command3_MouseMove();
-        else if (watched == Command4) Command4_MouseMove();
-        else if (watched == Command9) Command9_MouseMove();
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture1) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint())) {
-            Picture1_Click();
+    runHandler(this, [&] {
+        if (event->type() == QEvent::MouseMove) {
+            if (watched == this) Form_MouseMove();
+            else if (watched == Frame7) Frame7_MouseMove();
+            else if (watched == Command1) Command1_MouseMove();
+            else if (watched == Command2) Command2_MouseMove();
+            else if (watched == Command3) Command3_MouseMove();
+            else if (watched == Command4) Command4_MouseMove();
+            else if (watched == Command9) Command9_MouseMove();
+        } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture1) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint())) {
+                Picture1_Click();
+            }
         }
-    }
+    });
     return Form::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/pictures.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
@@ -75,7 +76,9 @@ void Frmravansanji::buildControls() {
     Skin1 = new SkinEngine(this);
 }
 
-void Frmravansanji::wire() { connect(Command1, &QPushButton::clicked, this, &Frmravansanji::Command1_Click); }
+void Frmravansanji::wire() {
+    connectHandler(Command1, &QPushButton::clicked, this, &Frmravansanji::Command1_Click);
+}
 
 void Frmravansanji::Form_Load() {
     twips::moveWindow(this, 2340, 200);

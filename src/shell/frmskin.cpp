@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/data_binding.h"
+#include "platform/handlers.h"
 #include "shell/shell_fonts.h"
 #include "platform/pictures.h"
 #include "platform/skin_engine.h"
@@ -75,17 +76,20 @@ void Frmskin::wire() {
 }
 
 bool Frmskin::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == this) Form_MouseMove();
-        else if (watched == k1) k1_MouseMove();
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == k2) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && k2->rect().contains(mouse->position().toPoint())) {
-            k2_Click();
-            return true;
+    bool clicked = false;
+    runHandler(this, [&] {
+        if (event->type() == QEvent::MouseMove) {
+            if (watched == this) Form_MouseMove();
+            else if (watched == k1) k1_MouseMove();
+        } else if (event->type() == QEvent::MouseButtonRelease && watched == k2) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && k2->rect().contains(mouse->position().toPoint())) {
+                clicked = true;
+                k2_Click();
+            }
         }
-    }
-    return Form::eventFilter(watched, event);
+    });
+    return clicked || Form::eventFilter(watched, event);
 }
 
 void Frmskin::Form_Load() {

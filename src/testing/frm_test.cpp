@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/key_press.h"
 #include "platform/modal.h"
 #include "platform/skin_engine.h"
@@ -216,18 +217,18 @@ void FrmTest::buildOptions() {
 
 void FrmTest::wire() {
     onKeyPress(Text5, this, &FrmTest::Text5_KeyPress);
-    connect(Text6, &QLineEdit::textChanged, this, &FrmTest::Text6_Change);
+    connectHandler(Text6, &QLineEdit::textChanged, this, &FrmTest::Text6_Change);
     onKeyPress(Text6, this, &FrmTest::Text6_KeyPress);
-    connect(Option1, &QRadioButton::clicked, this, &FrmTest::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &FrmTest::Option2_Click);
-    connect(Option3, &QRadioButton::clicked, this, &FrmTest::Option3_Click);
-    connect(Option4, &QRadioButton::clicked, this, &FrmTest::Option4_Click);
-    connect(Option5, &QRadioButton::clicked, this, &FrmTest::Option5_Click);
-    connect(CmdBack, &QPushButton::clicked, this, &FrmTest::CmdBack_Click);
-    connect(CmdNext, &QPushButton::clicked, this, &FrmTest::CmdNext_Click);
-    connect(Command1, &QPushButton::clicked, this, &FrmTest::Command1_Click);
-    connect(Command5, &QPushButton::clicked, this, &FrmTest::Command5_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmTest::Command2_Click);
+    connectHandler(Option1, &QRadioButton::clicked, this, &FrmTest::Option1_Click);
+    connectHandler(Option2, &QRadioButton::clicked, this, &FrmTest::Option2_Click);
+    connectHandler(Option3, &QRadioButton::clicked, this, &FrmTest::Option3_Click);
+    connectHandler(Option4, &QRadioButton::clicked, this, &FrmTest::Option4_Click);
+    connectHandler(Option5, &QRadioButton::clicked, this, &FrmTest::Option5_Click);
+    connectHandler(CmdBack, &QPushButton::clicked, this, &FrmTest::CmdBack_Click);
+    connectHandler(CmdNext, &QPushButton::clicked, this, &FrmTest::CmdNext_Click);
+    connectHandler(Command1, &QPushButton::clicked, this, &FrmTest::Command1_Click);
+    connectHandler(Command5, &QPushButton::clicked, this, &FrmTest::Command5_Click);
+    connectHandler(Command2, &QPushButton::clicked, this, &FrmTest::Command2_Click);
 }
 
 void FrmTest::bindViews() {

@@ -1,6 +1,7 @@
 #include "platform/report/preview_window.h"
 
 #include "platform/fonts.h"
+#include "platform/handlers.h"
 #include "platform/modal.h"
 #include "platform/report/preview_texts.h"
 
@@ -160,17 +161,17 @@ void PreviewWindow::buildControls() {
 }
 
 void PreviewWindow::wire() {
-    connect(printButton, &QToolButton::clicked, this, &PreviewWindow::print);
-    connect(pdfButton, &QToolButton::clicked, this, &PreviewWindow::saveAsPdf);
-    connect(zoomInButton, &QToolButton::clicked, this, &PreviewWindow::zoomIn);
-    connect(zoomOutButton, &QToolButton::clicked, this, &PreviewWindow::zoomOut);
-    connect(fitButton, &QToolButton::clicked, this, &PreviewWindow::fitWidth);
-    connect(firstButton, &QToolButton::clicked, this, &PreviewWindow::firstPage);
-    connect(previousButton, &QToolButton::clicked, this, &PreviewWindow::previousPage);
-    connect(pageBox, &QLineEdit::editingFinished, this, &PreviewWindow::pageBoxEdited);
-    connect(nextButton, &QToolButton::clicked, this, &PreviewWindow::nextPage);
-    connect(lastButton, &QToolButton::clicked, this, &PreviewWindow::lastPage);
-    connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
+    connectHandler(printButton, &QToolButton::clicked, this, &PreviewWindow::print);
+    connectHandler(pdfButton, &QToolButton::clicked, this, &PreviewWindow::saveAsPdf);
+    connectHandler(zoomInButton, &QToolButton::clicked, this, &PreviewWindow::zoomIn);
+    connectHandler(zoomOutButton, &QToolButton::clicked, this, &PreviewWindow::zoomOut);
+    connectHandler(fitButton, &QToolButton::clicked, this, &PreviewWindow::fitWidth);
+    connectHandler(firstButton, &QToolButton::clicked, this, &PreviewWindow::firstPage);
+    connectHandler(previousButton, &QToolButton::clicked, this, &PreviewWindow::previousPage);
+    connectHandler(pageBox, &QLineEdit::editingFinished, this, &PreviewWindow::pageBoxEdited);
+    connectHandler(nextButton, &QToolButton::clicked, this, &PreviewWindow::nextPage);
+    connectHandler(lastButton, &QToolButton::clicked, this, &PreviewWindow::lastPage);
+    connectHandler(closeButton, &QToolButton::clicked, this, &QWidget::close);
 }
 
 void PreviewWindow::setPrintout(std::shared_ptr<const Printout> printout) {
@@ -259,17 +260,23 @@ bool PreviewWindow::print() {
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Print)) {
-        print();
-    } else if (event->key() == Qt::Key_PageDown) {
-        nextPage();
-    } else if (event->key() == Qt::Key_PageUp) {
-        previousPage();
-    } else if (event->matches(QKeySequence::ZoomIn)) {
-        zoomIn();
-    } else if (event->matches(QKeySequence::ZoomOut)) {
-        zoomOut();
-    } else {
+    bool taken = true;
+    runHandler(this, [&] {
+        if (event->matches(QKeySequence::Print)) {
+            print();
+        } else if (event->key() == Qt::Key_PageDown) {
+            nextPage();
+        } else if (event->key() == Qt::Key_PageUp) {
+            previousPage();
+        } else if (event->matches(QKeySequence::ZoomIn)) {
+            zoomIn();
+        } else if (event->matches(QKeySequence::ZoomOut)) {
+            zoomOut();
+        } else {
+            taken = false;
+        }
+    });
+    if (!taken) {
         QWidget::keyPressEvent(event);
         return;
     }
