@@ -2,6 +2,7 @@
 
 #include "data/data_error.h"
 #include "data/data_store.h"
+#include "maintenance/backup.h"
 #include "platform/fonts.h"
 #include "platform/modal.h"
 #include "shell/frm1.h"
@@ -38,6 +39,9 @@ bool startApplication() {
     }
     Frm1& main = form<Frm1>();
     if (main.isUnloaded()) return false;
+    // Leftovers of copies killed midway; a second copy, about to end, leaves
+    // the folders alone.
+    removeOwnLeftoverCopies();
     main.show();
     fonts::finishWarmup();
     return true;
