@@ -319,6 +319,167 @@ TEST_F(Maintenance, CopyKilledAtRandomMomentsNeverLeavesAHalfWrittenTarget) {
     EXPECT_GT(interrupted, 0) << "no kill landed in the middle of a copy";
 }
 
+// --- Leftovers of copies killed midway.
+
+// A copy in a process of its own, slowed to about a second for a megabyte.
+class RunningCopy {
+public:
+    RunningCopy(const QString& source, const QString& target) : target_(target) {
+        helper_.setProgram(QStringLiteral(PENTARIX_COPY_HELPER));
+        helper_.setArguments({source, target, QStringLiteral("4000")});
+        helper_.start();
+        EXPECT_TRUE(helper_.waitForReadyRead(10000));
+        // The partial file is there from the start of the copy on.
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFileInfo::exists(pentarix::partialCopyPath(target)) && waited.elapsed() < 10000) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        EXPECT_TRUE(QFileInfo::exists(pentarix::partialCopyPath(target))) << target.toStdString();
+    }
+    ~RunningCopy() {
+        helper_.kill();
+        helper_.waitForFinished(10000);
+    }
+    RunningCopy(const RunningCopy&) = delete;
+    RunningCopy& operator=(const RunningCopy&) = delete;
+
+    void kill() {
+        helper_.kill();
+        ASSERT_TRUE(helper_.waitForFinished(10000));
+        ASSERT_EQ(helper_.exitStatus(), QProcess::CrashExit) << "the copy onto " << target_.toStdString()
+                                                             << " ended before the kill";
+    }
+    bool finish() { return helper_.waitForFinished(60000) && helper_.exitStatus() == QProcess::NormalExit &&
+                           helper_.exitCode() == 0; }
+
+private:
+    QProcess helper_;
+    QString target_;
+};
+
+// Runs the program on the folder until its main window is shown.
+int runProgram(const QString& folder) {
+    QProcess program;
+    program.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PENTARIX_PROGRAM), {QStringLiteral("--exit-when-shown")});
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return -1;
+    return program.exitCode();
+}
+
+TEST_F(Maintenance, TheNextCopyOntoATargetRemovesTheLeftoverOfAKilledOne) {
+    const QString source = folder.filePath(QStringLiteral("source.bin"));
+    const QString target = folder.filePath(QStringLiteral("target.mdbB"));
+    writeBytes(source, randomBytes(1 << 20, 17));
+    writeBytes(target, QByteArrayLiteral("the old target"));
+    {
+        RunningCopy copy(source, target);
+        copy.kill();
+    }
+    const QString leftover = pentarix::partialCopyPath(target);
+    ASSERT_TRUE(QFileInfo::exists(leftover));
+    EXPECT_EQ(bytesOf(target), QByteArrayLiteral("the old target"));
+    // As a copy onto a read-only target leaves it.
+    QFile::setPermissions(leftover, QFile::ReadOwner);
+
+    const QString second = folder.filePath(QStringLiteral("second.bin"));
+    writeBytes(second, randomBytes(9000, 18));
+    ASSERT_EQ(pentarix::CopyFileInChunks(second, target), 1)
+        << modal.messages().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(bytesOf(target), bytesOf(second));
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+}
+
+TEST_F(Maintenance, ACopyStillRunningKeepsItsPartialFileAndRefusesASecondCopyOntoItsTarget) {
+    const QString source = folder.filePath(QStringLiteral("source.bin"));
+    const QString target = folder.filePath(QStringLiteral("Back/b.mdbB"));
+    QDir(folder.path()).mkdir(QStringLiteral("Back"));
+    writeBytes(source, randomBytes(1 << 20, 19));
+    RunningCopy copy(source, target);
+
+    // Neither the start of the program nor a second copy takes its file away.
+    EXPECT_EQ(runProgram(folder.path()), 0);
+    EXPECT_TRUE(QFileInfo::exists(pentarix::partialCopyPath(target)));
+    const QString other = folder.filePath(QStringLiteral("other.bin"));
+    writeBytes(other, randomBytes(9000, 20));
+    EXPECT_EQ(pentarix::CopyFileInChunks(other, target), 0);
+    ASSERT_EQ(modal.count(Kind::Message), 1);
+    EXPECT_TRUE(modal.calls[0].text.contains(QStringLiteral("در دست برنامهٔ دیگری")))
+        << modal.calls[0].text.toStdString();
+
+    ASSERT_TRUE(copy.finish());
+    EXPECT_EQ(bytesOf(target), bytesOf(source));
+    EXPECT_FALSE(QFileInfo::exists(pentarix::partialCopyPath(target)));
+}
+
+// Files an operator may keep beside a backup or the database, with names
+// close to those of partial files; the start of the program leaves them be.
+struct OperatorFile {
+    const char* name;
+    enum Kind { File, Folder, Link } kind;
+};
+
+TEST_F(Maintenance, StartRemovesTheLeftoversOfKilledCopiesAndNoOperatorFile) {
+    const QString source = folder.filePath(QStringLiteral("source.bin"));
+    writeBytes(source, randomBytes(1 << 20, 21));
+    QDir(folder.path()).mkdir(QStringLiteral("Back"));
+    const QString database = folder.databasePath();
+    const QByteArray databaseBefore = bytesOf(database);
+    // A restore onto the database and a backup into the proposed folder, both killed.
+    const QStringList targets = {database, folder.filePath(QStringLiteral("Back/b.mdbB"))};
+    for (const QString& target : targets) {
+        RunningCopy copy(source, target);
+        copy.kill();
+        ASSERT_TRUE(QFileInfo::exists(pentarix::partialCopyPath(target)));
+    }
+    // A leftover outside the two folders is not the start's business.
+    const QString elsewhere = pentarix::partialCopyPath(folder.filePath(QStringLiteral("elsewhere.mdbB")));
+    writeBytes(elsewhere, QByteArrayLiteral("left elsewhere"));
+
+    const std::vector<OperatorFile> operatorFiles = {
+        {"b.mdbB.part", OperatorFile::File},
+        {".b.mdbB.part", OperatorFile::File},
+        {"b.mdbB.pentarix-partial", OperatorFile::File},
+        {".b.mdbB.pentarix-partial.txt", OperatorFile::File},
+        {".b.mdbB.pentarix-partiaL", OperatorFile::File},
+        {".pentarix-partial", OperatorFile::File},
+        {"b.mdbB", OperatorFile::File},
+        {".d.pentarix-partial", OperatorFile::Folder},
+        {".l.pentarix-partial", OperatorFile::Link},
+    };
+    std::vector<QString> kept;
+    for (const char* folderName : {"Pentarix", "Back"}) {
+        const QDir dir(folder.filePath(QString::fromLatin1(folderName)));
+        for (const OperatorFile& file : operatorFiles) {
+            const QString path = dir.filePath(QString::fromLatin1(file.name));
+            switch (file.kind) {
+            case OperatorFile::File: writeBytes(path, QByteArray(file.name)); break;
+            case OperatorFile::Folder: ASSERT_TRUE(dir.mkdir(QString::fromLatin1(file.name))); break;
+            case OperatorFile::Link: ASSERT_TRUE(QFile::link(source, path)); break;
+            }
+            kept.push_back(path);
+        }
+    }
+
+    ASSERT_EQ(runProgram(folder.path()), 0);
+    for (const QString& target : targets) {
+        EXPECT_FALSE(QFileInfo::exists(pentarix::partialCopyPath(target))) << target.toStdString();
+    }
+    EXPECT_EQ(bytesOf(database), databaseBefore);
+    EXPECT_EQ(bytesOf(elsewhere), QByteArrayLiteral("left elsewhere"));
+    for (const QString& path : kept) {
+        const QFileInfo info(path);
+        EXPECT_TRUE(info.exists() || info.isSymLink()) << path.toStdString();
+        if (info.isFile() && !info.isSymLink()) {
+            EXPECT_EQ(bytesOf(path), info.fileName().toLatin1()) << path.toStdString();
+        }
+    }
+    EXPECT_EQ(bytesOf(source).size(), 1 << 20);
+}
+
 // --- Restore sources.
 
 struct SourceCase {

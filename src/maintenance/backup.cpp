@@ -19,8 +19,10 @@
 #include <future>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +70,8 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const noexcept { return fd_; }
     bool valid() const noexcept { return fd_ >= 0; }
+    // Hands the descriptor over; it is no longer closed here.
+    int release() noexcept { return std::exchange(fd_, -1); }
     // 0, or what went wrong.
     int close() noexcept {
         if (fd_ < 0) return 0;
@@ -172,13 +176,81 @@ int syncToDisk(int fd, const std::function<void()>& whileWaiting) {
 // the copy keeps the pace of a plain file copy.
 constexpr qint64 kEventSliceMs = 4;
 
+// A partial file is named after its target, hidden and with an ending no
+// operator types, so that clearing leftovers can never take an operator's file.
+const QString kPartialPrefix = QStringLiteral(".");
+const QString kPartialSuffix = QStringLiteral(".pentarix-partial");
+
+bool isPartialCopyName(const QString& name) {
+    return name.size() > kPartialPrefix.size() + kPartialSuffix.size() && name.startsWith(kPartialPrefix) &&
+           name.endsWith(kPartialSuffix);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A copy holds an flock() on its partial file for as long as it writes it,
+// and the system drops that lock however the copy ends. A partial file that
+// can be locked therefore belongs to no running copy: it is a leftover.
+// Removes the partial file at path if it is such a leftover. Returns 0 when
+// nothing is left under the name, EBUSY when a running copy holds it, or what
+// went wrong.
+int removeIfLeftover(const QByteArray& path) {
+    Descriptor file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid()) return errno == ENOENT ? 0 : errno;
+    struct stat opened {};
+    if (::fstat(file.get(), &opened) != 0) return errno;
+    if (!S_ISREG(opened.st_mode)) return EEXIST; // no copy of ours made that
+    // A file system without flock() cannot tell; the file is taken for a leftover.
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return EBUSY;
+    // Another process may have removed the file, and a new copy started
+    // under the name, between the open and the lock.
+    struct stat named {};
+    if (::lstat(path.constData(), &named) != 0) return errno == ENOENT ? 0 : errno;
+    if (!sameFile(opened, named)) return EBUSY;
+    if (::unlink(path.constData()) != 0 && errno != ENOENT) return errno;
+    return 0;
+}
+
+// Makes the partial file and locks it; locked receives its descriptor.
+// Returns 0 or what went wrong; a partial file that another copy makes at the
+// same moment counts as in use.
+int createPartial(const QByteArray& path, int& locked) {
+    Descriptor fresh(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!fresh.valid()) return errno == EEXIST ? EBUSY : errno;
+    if (::flock(fresh.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return EBUSY;
+    struct stat opened {}, named {};
+    const bool known = ::fstat(fresh.get(), &opened) == 0 && ::lstat(path.constData(), &named) == 0;
+    if (!known || !sameFile(opened, named)) return EBUSY;
+    locked = fresh.release();
+    return 0;
+}
+
 quint32 bigEndian32(const unsigned char* bytes) {
     return (quint32{bytes[0]} << 24) | (quint32{bytes[1]} << 16) | (quint32{bytes[2]} << 8) | quint32{bytes[3]};
 }
 
 } // namespace
 
-QString partialCopyPath(const QString& target) { return target + QStringLiteral(".part"); }
+QString partialCopyPath(const QString& target) {
+    const QFileInfo info(target);
+    return QDir(info.path()).filePath(kPartialPrefix + info.fileName() + kPartialSuffix);
+}
+
+void removeLeftoverCopies(const QString& folder) {
+    const QDir dir(folder);
+    const auto names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        // What cannot be removed stays; the next copy to its target tries again.
+        if (isPartialCopyName(name)) removeIfLeftover(native(dir.filePath(name)));
+    }
+}
+
+void removeOwnLeftoverCopies() {
+    removeLeftoverCopies(QFileInfo(DataStore::defaultPath()).absolutePath());
+    removeLeftoverCopies(QDir::current().absoluteFilePath(frmbackup_texts::kBackFolder));
+}
 
 QString copyFailureText(const QString& description) {
     return frmbackup_texts::kCopyFailed + QLatin1Char('\n') + description;
@@ -199,16 +271,24 @@ CopyOutcome copyInChunks(const QString& source, const QString& target, const std
     const bool targetExists = ::stat(native(target).constData(), &targetInfo) == 0;
     if (targetExists && S_ISDIR(targetInfo.st_mode)) return failed(EISDIR, target);
 
+    // A copy killed midway onto this target left its partial file behind.
     const QByteArray partial = native(partialCopyPath(target));
-    Descriptor out(::open(partial.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!out.valid()) return failed(errno, target);
+    if (const int error = removeIfLeftover(partial)) return failed(error, target);
+    int locked = -1;
+    if (const int error = createPartial(partial, locked)) return failed(error, target);
+    Descriptor out(locked);
+    // The lock stays with this second descriptor of the file until the copy
+    // is over, after the rename: out is closed before it, and a partial file
+    // left unlocked for a moment would be taken for a leftover.
+    const Descriptor held(::dup(out.get()));
     // Whatever goes wrong from here, the target is untouched and the partial
     // file goes away.
     const auto abandon = [&](int error, const QString& path) {
-        out.close();
         ::unlink(partial.constData());
+        out.close();
         return failed(error, path);
     };
+    if (!held.valid()) return abandon(errno, target);
     const auto abandonOn = [&](const Failure& failure) {
         return abandon(failure.error, failure.onSource ? source : target);
     };

@@ -18,7 +18,8 @@ inline constexpr qint64 kCopyChunkSize = 4048;
 // Copies source over target in chunks of 4048 bytes, letting pending window
 // events run between chunks. The bytes go to a temporary file beside the
 // target, which is flushed to disk and only then renamed over the target: a
-// copy that fails or is killed midway leaves the old target as it was. A
+// copy that fails or is killed midway leaves the old target as it was. While
+// another copy onto the same target runs, the copy fails as "in use". A
 // rollback journal left beside the target belongs to the content being
 // replaced and is removed before the rename.
 // Returns 1 when the copy finished; on failure shows the copy-failure message
@@ -35,8 +36,19 @@ struct CopyOutcome {
 CopyOutcome copyInChunks(const QString& source, const QString& target, const std::function<void()>& betweenChunks,
                          const std::function<void()>& whileFlushing = {});
 
-// The temporary file a copy onto target writes before it is renamed.
+// The temporary file a copy onto target writes before it is renamed: hidden,
+// beside the target, with an ending of this program's own. A copy killed
+// midway leaves it behind; the next copy onto the same target removes it.
 QString partialCopyPath(const QString& target);
+
+// Removes the partial files that copies killed midway left in folder. Files
+// of any other name, and the partial file of a copy still running, stay.
+void removeLeftoverCopies(const QString& folder);
+
+// The same for the folders this application folder's copies write to by
+// themselves: the database's own (a restore) and the proposed backup folder.
+// For the start of the program, once it holds the single-instance lock.
+void removeOwnLeftoverCopies();
 
 // The failure text of a copy as the operator reads it: the fixed words, a line
 // break and the description.

@@ -3,6 +3,7 @@
 #include "data/data_error.h"
 #include "data/data_store.h"
 #include "data/sqlite.h"
+#include "maintenance/backup.h"
 #include "platform/fonts.h"
 #include "platform/handlers.h"
 #include "platform/modal.h"
@@ -105,6 +106,9 @@ bool startApplication() {
             DataStore::verify(path);
             Frm1& main = form<Frm1>();
             if (main.isUnloaded()) return false;
+            // Leftovers of copies killed midway; a second copy, about to end,
+            // leaves the folders alone.
+            removeOwnLeftoverCopies();
             main.show();
             fonts::finishWarmup();
             return true;
