@@ -245,4 +245,26 @@ TEST_F(Lookup, RowsStoredElsewhereAppearOnlyAfterARefresh) {
     EXPECT_EQ(gridCodes(w).size(), 6);
 }
 
+// The file refuses the answer sheet's removal after the examinee's row went.
+TEST_F(Lookup, ASecondRemovalRefusedKeepsBothRows) {
+    folder.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON Answer BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+    FrmCode& w = open();
+    w.Text5->setText(QStringLiteral("2"));
+    modal.messageAnswers = {answer::kYes};
+    w.Command2->click();
+    ASSERT_EQ(modal.calls.size(), 2u);
+    EXPECT_EQ(modal.calls[1].title, strings::kErrorTitle);
+    EXPECT_EQ(count("IDE"), QStringLiteral("5"));
+    EXPECT_EQ(count("Answer"), QStringLiteral("5"));
+    EXPECT_EQ(gridCodes(w).size(), 5);
+
+    folder.exec(QStringLiteral("DROP TRIGGER refuse"));
+    modal.clear();
+    modal.messageAnswers = {answer::kYes};
+    w.Command2->click();
+    EXPECT_EQ(modal.messages(), (QStringList{strings::kQuestion, strings::kDeleted}));
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '2'")), QStringLiteral("0"));
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '2'")), QStringLiteral("0"));
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 #include "shell/frm1.h"
 #include "shell/frm1_texts.h"
 #include "support/app_folder.h"
+#include "support/foreign_lock.h"
 #include "support/scripted_modal.h"
 #include "support/shots.h"
 #include "support/typing.h"
@@ -256,6 +257,55 @@ TEST_F(Registration, AgeTakesAtMostTwoDigits) {
     EXPECT_EQ(window->Text5->text(), QStringLiteral("12"));
     EXPECT_EQ(modal.count(ScriptedModal::Call::Kind::Beep), 1);
     EXPECT_EQ(modal.messages(), QStringList{texts::kDigitsOnly});
+}
+
+} // namespace
+
+namespace {
+
+// The second of a registration's two writes refused by the file, after the
+// first was taken, as a full disk or a damaged page would refuse it.
+TEST_F(Registration, ASecondWriteRefusedStoresNeitherRowSaysWhatFailedAndKeepsTheEntries) {
+    folder.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON IDE BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+    Particulars p;
+    p.code = QStringLiteral("k7");
+    registerExaminee(p);
+
+    EXPECT_EQ(count("IDE"), QStringLiteral("0"));
+    EXPECT_EQ(count("Answer"), QStringLiteral("0"));
+    ASSERT_EQ(modal.calls.size(), 1u);
+    EXPECT_TRUE(modal.calls[0].text.startsWith(texts::kNotRegistered)) << modal.calls[0].text.toStdString();
+    EXPECT_TRUE(window->Frame10->isVisible());
+    EXPECT_EQ(window->Text11->text(), QStringLiteral("k7"));
+    EXPECT_TRUE(window->Adodc2->hasPendingChange());
+
+    // Once the file takes rows again, the same entries are stored, both rows.
+    folder.exec(QStringLiteral("DROP TRIGGER refuse"));
+    modal.clear();
+    window->Command8->click();
+    EXPECT_TRUE(modal.calls.empty());
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT FName FROM IDE WHERE Code = 'k7'")), p.firstName);
+    EXPECT_EQ(count("Answer"), QStringLiteral("1"));
+}
+
+TEST_F(Registration, AFileHeldByAnotherProgramIsNamedAndNothingIsStored) {
+    window->Command1->click();
+    fill(Particulars{});
+    {
+        pentarix::test::ForeignLock lock(folder.databasePath());
+        window->Command8->click();
+    }
+    EXPECT_EQ(count("IDE"), QStringLiteral("0"));
+    EXPECT_EQ(count("Answer"), QStringLiteral("0"));
+    ASSERT_EQ(modal.calls.size(), 1u);
+    EXPECT_TRUE(modal.calls[0].text.contains(QStringLiteral("برنامه دیگری"))) << modal.calls[0].text.toStdString();
+    EXPECT_TRUE(window->Frame10->isVisible());
+
+    modal.clear();
+    window->Command8->click();
+    EXPECT_TRUE(modal.calls.empty());
+    EXPECT_EQ(count("IDE"), QStringLiteral("1"));
+    EXPECT_EQ(count("Answer"), QStringLiteral("1"));
 }
 
 } // namespace
