@@ -43,8 +43,7 @@ sql::Connection DataStore::connect(const QString& path) {
         return sql::Connection::open(QFile::encodeName(path).toStdString());
     } catch (const sql::Error& e) {
         throw DataError(DataError::Kind::Unusable,
-                        QStringLiteral("فایل بانک اطلاعاتی باز نشد:\n%1\n%2")
-                            .arg(shown(path), QString::fromStdString(e.what())));
+                        QStringLiteral("فایل بانک اطلاعاتی باز نشد:\n%1\n%2").arg(shown(path), storageError(e).description()));
     }
 }
 
@@ -63,9 +62,8 @@ void DataStore::verify(const QString& path) {
             }
         }
     } catch (const sql::Error& e) {
-        throw DataError(DataError::Kind::Unusable,
-                        QStringLiteral("فایل بانک اطلاعاتی قابل استفاده نیست:\n%1\n%2")
-                            .arg(shown(path), QString::fromStdString(e.what())));
+        throw DataError(DataError::Kind::Unusable, QStringLiteral("فایل بانک اطلاعاتی قابل استفاده نیست:\n%1\n%2")
+                                                       .arg(shown(path), storageError(e).description()));
     }
     if (!missing.isEmpty()) {
         // Latin names inside Persian text keep their order between LRI and PDI.
@@ -297,6 +295,13 @@ void DataStore::trimChanges(TableState& state) {
     const std::uint64_t keepFrom = state.pins.empty() ? state.version : state.pins.begin()->first;
     while (!state.changes.empty() && state.changes.front().first <= keepFrom) state.changes.pop_front();
     state.chainStart = std::max(state.chainStart, keepFrom);
+    // A view that has gone this many commits without needing its rows gets
+    // the table as it is then, as after another program's write.
+    constexpr std::size_t kMaxChanges = 1000;
+    while (state.changes.size() > kMaxChanges) {
+        state.chainStart = state.changes.front().first;
+        state.changes.pop_front();
+    }
 }
 
 std::uint64_t DataStore::write(const Table& table, RowChange& change, std::uint64_t mask) {
