@@ -140,6 +140,7 @@ protected:
 // --- The copy.
 
 struct SizeCase {
+    const char* name;
     qsizetype size;
     int chunks;
 };
@@ -147,7 +148,8 @@ struct SizeCase {
 class CopySizes : public Maintenance, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(CopySizes, TargetHoldsExactlyTheSourceBytesMovedInWholeChunks) {
-    const auto [size, chunks] = GetParam();
+    const qsizetype size = GetParam().size;
+    const int chunks = GetParam().chunks;
     const QString source = folder.filePath(QStringLiteral("source.bin"));
     const QString target = folder.filePath(QStringLiteral("target.mdbB"));
     writeBytes(source, randomBytes(size, static_cast<quint32>(size) + 1));
@@ -165,9 +167,14 @@ TEST_P(CopySizes, TargetHoldsExactlyTheSourceBytesMovedInWholeChunks) {
     EXPECT_TRUE(modal.calls.empty());
 }
 
+// Around the chunk of 4048 bytes.
 INSTANTIATE_TEST_SUITE_P(Sizes, CopySizes,
-                         ::testing::Values(SizeCase{0, 0}, SizeCase{1, 1}, SizeCase{4047, 1}, SizeCase{4048, 1},
-                                           SizeCase{4049, 2}, SizeCase{3 * 4048 + 17, 4}));
+                         ::testing::Values(SizeCase{"empty", 0, 0}, SizeCase{"one_byte", 1, 1},
+                                           SizeCase{"one_short_of_a_chunk", 4047, 1},
+                                           SizeCase{"exactly_one_chunk", 4048, 1},
+                                           SizeCase{"one_past_a_chunk", 4049, 2},
+                                           SizeCase{"three_chunks_and_a_bit", 3 * 4048 + 17, 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Maintenance, CopyOverALargerFileLeavesItExactlyAsLongAsTheSource) {
     const QString source = folder.filePath(QStringLiteral("source.bin"));

@@ -11,6 +11,7 @@ using pentarix::SolarHijriDate;
 namespace {
 
 struct DateCase {
+    const char* name;
     QDate day;
     const char* shape0;
 };
@@ -21,14 +22,21 @@ TEST_P(SolarHijriDateTest, ShapeZero) {
     EXPECT_EQ(SolarHijriDate(GetParam().day, 0), QString::fromLatin1(GetParam().shape0));
 }
 
+// Year edges on both sides of leap years, the last 31-day month and a plain day.
 INSTANTIATE_TEST_SUITE_P(
     EdgeDays, SolarHijriDateTest,
-    ::testing::Values(DateCase{QDate(1953, 3, 21), "1332/01/01"}, DateCase{QDate(1954, 3, 20), "1332/12/29"},
-                      DateCase{QDate(1954, 3, 21), "1333/01/01"}, DateCase{QDate(2013, 3, 20), "1391/12/30"},
-                      DateCase{QDate(2014, 3, 20), "1392/12/29"}, DateCase{QDate(2014, 3, 21), "1393/01/01"},
-                      DateCase{QDate(2025, 3, 20), "1403/12/30"}, DateCase{QDate(2025, 3, 21), "1404/01/01"},
-                      DateCase{QDate(2014, 9, 22), "1393/06/31"}, DateCase{QDate(2014, 9, 23), "1393/07/01"},
-                      DateCase{QDate(2014, 11, 2), "1393/08/11"}));
+    ::testing::Values(DateCase{"first_day_of_1332", QDate(1953, 3, 21), "1332/01/01"},
+                      DateCase{"last_day_of_1332", QDate(1954, 3, 20), "1332/12/29"},
+                      DateCase{"first_day_of_1333", QDate(1954, 3, 21), "1333/01/01"},
+                      DateCase{"leap_day_of_1391", QDate(2013, 3, 20), "1391/12/30"},
+                      DateCase{"last_day_of_1392", QDate(2014, 3, 20), "1392/12/29"},
+                      DateCase{"first_day_of_1393", QDate(2014, 3, 21), "1393/01/01"},
+                      DateCase{"leap_day_of_1403", QDate(2025, 3, 20), "1403/12/30"},
+                      DateCase{"first_day_of_1404", QDate(2025, 3, 21), "1404/01/01"},
+                      DateCase{"last_day_of_shahrivar", QDate(2014, 9, 22), "1393/06/31"},
+                      DateCase{"first_day_of_mehr", QDate(2014, 9, 23), "1393/07/01"},
+                      DateCase{"a_sunday_in_aban", QDate(2014, 11, 2), "1393/08/11"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolarHijriDate, FiveShapesOfOneSunday) {
     const QDateTime sunday(QDate(2014, 11, 2), QTime(0, 0));

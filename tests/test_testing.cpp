@@ -263,7 +263,11 @@ INSTANTIATE_TEST_SUITE_P(Directions, Choice,
                          ::testing::Values(ChoiceCase{2, 1, "5"}, ChoiceCase{1, 1, "1"}, ChoiceCase{39, 4, "2"},
                                            ChoiceCase{40, 4, "4"}, ChoiceCase{1, 3, "3"}, ChoiceCase{2, 3, "3"},
                                            ChoiceCase{49, 5, "1"}, ChoiceCase{50, 5, "5"},
-                                           ChoiceCase{44, 2, "4"}, ChoiceCase{43, 2, "2"}));
+                                           ChoiceCase{44, 2, "4"}, ChoiceCase{43, 2, "2"}),
+                         [](const auto& info) {
+                             return "item" + std::to_string(info.param.item) + "_option" +
+                                    std::to_string(info.param.option);
+                         });
 
 TEST_F(TestWindow, AWholeSheetThroughTheWindowStoresEveryKeyedValue) {
     FrmTest& w = start();
@@ -392,6 +396,7 @@ TEST_F(TestWindow, TypingSevenThenZeroShowsSevenThenSavesAndEndsOnFifty) {
 }
 
 struct BoxCase {
+    const char* name;
     const char* text;   // written into the item number box while item 3 is shown
     int shown;          // the item on screen afterwards
     const char* box;    // the box's text afterwards
@@ -421,10 +426,13 @@ TEST_P(ItemBox, ShowsTheItemTheTextNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ItemBox,
-    ::testing::Values(BoxCase{"7", 7, "7", ""}, BoxCase{"05", 5, "05", ""}, BoxCase{"", 1, "1", ""},
-                      BoxCase{"abc", 1, "1", ""}, BoxCase{"7.5", 1, "1", ""}, BoxCase{"0", 3, "0", ""},
-                      BoxCase{"50", 50, "50", ""}, BoxCase{"-3", 1, "1", "شروع"},
-                      BoxCase{"51", 50, "50", "پايان"}, BoxCase{"70", 50, "50", "پايان"}));
+    ::testing::Values(BoxCase{"plain_number", "7", 7, "7", ""}, BoxCase{"leading_zero", "05", 5, "05", ""},
+                      BoxCase{"empty", "", 1, "1", ""}, BoxCase{"letters", "abc", 1, "1", ""},
+                      BoxCase{"fraction", "7.5", 1, "1", ""}, BoxCase{"zero", "0", 3, "0", ""},
+                      BoxCase{"last_item", "50", 50, "50", ""}, BoxCase{"negative", "-3", 1, "1", "شروع"},
+                      BoxCase{"one_past_the_last", "51", 50, "50", "پايان"},
+                      BoxCase{"far_past_the_last", "70", 50, "50", "پايان"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TestWindow, LeadingZerosNameTheItemsField) {
     FrmTest& w = start();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QWidget>
 
@@ -13,9 +14,6 @@ using pentarix::SkinFile;
 using pentarix::test::AppFolder;
 
 namespace {
-
-const char* kSkinFiles[] = {"chizh.skn",      "Green.skn",    "galaxy.skn", "_temp.skn",   "B-Studio.skn", "Mac.skn",
-                            "O-Universe.skn", "metallic.skn", "Paper.skn",  "winaqua.skn", "office2007.skn"};
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -27,38 +25,56 @@ QByteArray tinySkin(const QString& name) {
     return QByteArray("PENTARIX-SKIN 1\nName: ") + name.toUtf8() + "\n---\nQWidget { color: #123456; }\n";
 }
 
+// The names of the skins delivered with the program, as the operator sees them
+// in the application folder.
+QStringList deliveredSkinNames() {
+    return QDir(QStringLiteral(PENTARIX_SKINS_DIR)).entryList({QStringLiteral("*.skn")}, QDir::Files);
+}
+
 struct ThemeCase {
-    QString text;
-    QString file; // empty: no skin file
+    const char* name;
+    const char* text;
+    const char* file; // empty: no skin file
 };
 
 class ApplyThemeTest : public ::testing::TestWithParam<ThemeCase> {};
 
 TEST_P(ApplyThemeTest, LoadsTheThemesFileAndAlwaysAppliesTheEngine) {
     AppFolder folder;
-    for (const char* name : kSkinFiles) writeFile(folder.filePath(QLatin1String(name)), tinySkin(QLatin1String(name)));
+    const QStringList skins = deliveredSkinNames();
+    ASSERT_EQ(skins.size(), 11) << "eleven skins are delivered";
+    for (const QString& name : skins) writeFile(folder.filePath(name), tinySkin(name));
     QWidget window;
     window.setStyleSheet(QStringLiteral("QWidget { color: red; }"));
     SkinEngine skin;
-    ApplyTheme(&window, skin, GetParam().text);
-    EXPECT_EQ(skin.loadedFileName(), GetParam().file);
-    if (GetParam().file.isEmpty()) {
+    ApplyTheme(&window, skin, QString::fromUtf8(GetParam().text));
+    const QString expected = QLatin1String(GetParam().file);
+    EXPECT_EQ(skin.loadedFileName(), expected);
+    if (expected.isEmpty()) {
         EXPECT_TRUE(window.styleSheet().isEmpty()) << "the plain look when no skin was loaded";
     } else {
         EXPECT_TRUE(window.styleSheet().contains(QLatin1String("#123456")));
     }
 }
 
-std::vector<ThemeCase> themeCases() {
-    std::vector<ThemeCase> cases;
-    for (int n = 1; n <= 11; ++n) cases.push_back({QString::number(n), QLatin1String(kSkinFiles[n - 1])});
-    cases.push_back({QStringLiteral(" 7"), QStringLiteral("O-Universe.skn")});
-    cases.push_back({QStringLiteral("3x"), QStringLiteral("galaxy.skn")});
-    for (const char* none : {"12", "0", "2.5", "", "x", "-1"}) cases.push_back({QLatin1String(none), QString()});
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ApplyThemeTest, ::testing::ValuesIn(themeCases()));
+// The stored theme number and the skin it stands for, in the order of the
+// theme buttons; the number is read as the leading digits of the text.
+INSTANTIATE_TEST_SUITE_P(
+    Table, ApplyThemeTest,
+    ::testing::Values(ThemeCase{"theme_1_chizh", "1", "chizh.skn"}, ThemeCase{"theme_2_green", "2", "Green.skn"},
+                      ThemeCase{"theme_3_galaxy", "3", "galaxy.skn"}, ThemeCase{"theme_4_temp", "4", "_temp.skn"},
+                      ThemeCase{"theme_5_b_studio", "5", "B-Studio.skn"}, ThemeCase{"theme_6_mac", "6", "Mac.skn"},
+                      ThemeCase{"theme_7_o_universe", "7", "O-Universe.skn"},
+                      ThemeCase{"theme_8_metallic", "8", "metallic.skn"},
+                      ThemeCase{"theme_9_paper", "9", "Paper.skn"},
+                      ThemeCase{"theme_10_winaqua", "10", "winaqua.skn"},
+                      ThemeCase{"theme_11_office2007", "11", "office2007.skn"},
+                      ThemeCase{"leading_space", " 7", "O-Universe.skn"},
+                      ThemeCase{"trailing_letter", "3x", "galaxy.skn"},
+                      ThemeCase{"past_the_last", "12", ""}, ThemeCase{"zero", "0", ""},
+                      ThemeCase{"fraction", "2.5", ""}, ThemeCase{"empty", "", ""},
+                      ThemeCase{"letter", "x", ""}, ThemeCase{"negative", "-1", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SkinEngine, MissingEmptyOrForeignFilesHoldNoSkin) {
     AppFolder folder;
