@@ -1,5 +1,7 @@
 #include "common/messages.h"
 #include "platform/modal.h"
+#include "support/manual_clock.h"
+#include "support/real_box.h"
 #include "support/scripted_modal.h"
 
 #include <gtest/gtest.h>
@@ -13,32 +15,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 using pentarix::ShowTimedMessage;
+using pentarix::test::activeBox;
+using pentarix::test::ManualDismissalClock;
+using pentarix::test::WhenBoxShown;
 namespace style = pentarix::platform::style;
 namespace answer = pentarix::platform::answer;
 
 namespace {
-
-QMessageBox* activeBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
-
-// Runs a check against the first modal box once it is shown.
-void whenBoxShown(QObject* context, std::function<void(QMessageBox*)> action, int afterMs = 0) {
-    auto* poll = new QTimer(context);
-    poll->setInterval(10);
-    QElapsedTimer* since = new QElapsedTimer;
-    since->start();
-    QObject::connect(poll, &QTimer::timeout, context, [poll, since, action, afterMs] {
-        QMessageBox* box = activeBox();
-        if (!box || !box->isVisible() || since->elapsed() < afterMs) return;
-        poll->stop();
-        poll->deleteLater();
-        delete since;
-        action(box);
-    });
-    poll->start();
-}
 
 class TimedMessage : public ::testing::Test {
 protected:
@@ -49,7 +33,7 @@ protected:
 TEST_F(TimedMessage, LeftAloneClosesAfterAboutOneSecondAndTheHandlerGoesOn) {
     QElapsedTimer clock;
     QString title;
-    whenBoxShown(&owner, [&](QMessageBox* box) { title = box->windowTitle(); });
+    WhenBoxShown read(&owner, [&](QMessageBox* box) { title = box->windowTitle(); });
     clock.start();
     ShowTimedMessage(&owner, QStringLiteral("سلام"));
     const qint64 elapsed = clock.elapsed();
@@ -59,26 +43,62 @@ TEST_F(TimedMessage, LeftAloneClosesAfterAboutOneSecondAndTheHandlerGoesOn) {
     EXPECT_EQ(activeBox(), nullptr);
 }
 
+// On a clock the test moves: the box is answered before its moment.
 TEST_F(TimedMessage, ClosedEarlyTheLateTimerChangesNothing) {
-    whenBoxShown(&owner, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, 300);
-    QElapsedTimer clock;
-    clock.start();
+    ManualDismissalClock clock;
+    WhenBoxShown press(&owner, [&clock](QMessageBox* box) {
+        clock.advance(300);
+        box->button(QMessageBox::Ok)->click();
+    });
     ShowTimedMessage(&owner, QStringLiteral("اول"));
-    EXPECT_LT(clock.elapsed(), 900);
     auto* timer = owner.findChild<QTimer*>(QStringLiteral("AutoDismissTimer20480"));
     ASSERT_NE(timer, nullptr);
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(clock.pending(timer));
 
     // A box of another title stays open past the late timer.
     QMessageBox other(QMessageBox::NoIcon, QStringLiteral("Other"), QStringLiteral("x"), QMessageBox::Ok, &owner);
     other.show();
-    QTest::qWait(1000);
-    EXPECT_FALSE(timer->isActive());
+    clock.advance(700);
+    EXPECT_FALSE(clock.pending(timer));
     EXPECT_TRUE(other.isVisible());
 }
 
+TEST_F(TimedMessage, StaysOpenUntilItsDelayAndClosesAtIt) {
+    ManualDismissalClock clock;
+    bool openJustBefore = false;
+    WhenBoxShown watch(&owner, [&](QMessageBox* box) {
+        clock.advance(pentarix::kTimedMessageDelay - 1);
+        openJustBefore = box->isVisible() && activeBox() == box;
+        clock.advance(1);
+    });
+    ShowTimedMessage(&owner, QStringLiteral("سلام"));
+    EXPECT_TRUE(openJustBefore);
+    EXPECT_EQ(activeBox(), nullptr);
+}
+
+TEST_F(TimedMessage, ShowingAgainCountsTheDelayFromTheNewBox) {
+    ManualDismissalClock clock;
+    {
+        WhenBoxShown press(&owner, [&clock](QMessageBox* box) {
+            clock.advance(600);
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowTimedMessage(&owner, QStringLiteral("اول"));
+    }
+    bool openPastTheFirstMoment = false;
+    WhenBoxShown watch(&owner, [&](QMessageBox* box) {
+        clock.advance(600);
+        openPastTheFirstMoment = box->isVisible();
+        clock.advance(400);
+    });
+    ShowTimedMessage(&owner, QStringLiteral("دوم"), 1000);
+    EXPECT_TRUE(openPastTheFirstMoment);
+    EXPECT_EQ(activeBox(), nullptr);
+}
+
+// On Qt's own timers.
 TEST_F(TimedMessage, SecondBoxRightAfterTheFirstGetsItsFullDelay) {
-    whenBoxShown(&owner, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, 400);
+    WhenBoxShown press(&owner, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, 400);
     ShowTimedMessage(&owner, QStringLiteral("اول"));
     QElapsedTimer clock;
     clock.start();
@@ -87,11 +107,14 @@ TEST_F(TimedMessage, SecondBoxRightAfterTheFirstGetsItsFullDelay) {
 }
 
 TEST_F(TimedMessage, TwoSecondDelayIsHonoured) {
+    QString title;
+    WhenBoxShown read(&owner, [&](QMessageBox* box) { title = box->windowTitle(); });
     QElapsedTimer clock;
     clock.start();
     ShowTimedMessage(&owner, QStringLiteral("پرينت"), 2000);
     EXPECT_GE(clock.elapsed(), 1950);
     EXPECT_LT(clock.elapsed(), 2900);
+    EXPECT_EQ(title, pentarix::kTimedMessageTitle);
 }
 
 TEST_F(TimedMessage, ScriptedHostRecordsTheBoxAndReturnsAtOnce) {
@@ -123,7 +146,7 @@ TEST_P(MessageStyle, RealBoxShowsTheStylesButtonsIconAndReading) {
     QMessageBox::StandardButtons buttons{};
     Qt::LayoutDirection direction{};
     QString title;
-    whenBoxShown(&owner, [&](QMessageBox* box) {
+    WhenBoxShown answer(&owner, [&](QMessageBox* box) {
         icon = box->icon();
         buttons = box->standardButtons();
         direction = box->layoutDirection();
@@ -164,7 +187,7 @@ TEST(MessageBoxButtons, ReadInPersian) {
     QWidget owner;
     owner.show();
     QString yes;
-    whenBoxShown(&owner, [&](QMessageBox* box) {
+    WhenBoxShown answer(&owner, [&](QMessageBox* box) {
         yes = box->button(QMessageBox::Yes)->text();
         box->button(QMessageBox::No)->click();
     });

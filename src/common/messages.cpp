@@ -13,6 +13,16 @@ namespace pentarix {
 
 namespace {
 
+DismissalClock* installedClock = nullptr;
+
+void startTimer(QTimer& timer, int delayMs) {
+    if (installedClock) {
+        installedClock->start(timer, delayMs);
+    } else {
+        timer.start(delayMs);
+    }
+}
+
 QTimer* dismissalTimer(QWidget* window, bool create) {
     const QString name = QStringLiteral("AutoDismissTimer%1").arg(kTimedMessageTimerId);
     auto* timer = window->findChild<QTimer*>(name, Qt::FindDirectChildrenOnly);
@@ -31,7 +41,7 @@ QTimer* dismissalTimer(QWidget* window, bool create) {
 } // namespace
 
 void ShowTimedMessage(QWidget* owner, const QString& text, int delayMs) {
-    if (owner) dismissalTimer(owner, true)->start(delayMs);
+    if (owner) startTimer(*dismissalTimer(owner, true), delayMs);
     platform::modal().messageBox(owner, text, kTimedMessageTitle, platform::style::kOk);
 }
 
@@ -54,6 +64,8 @@ void AutoDismissTimer(QWidget* window, int timerId) {
         // The callback reports nothing to the operator.
     }
 }
+
+void setDismissalClock(DismissalClock* clock) { installedClock = clock; }
 
 int MessageBox(QWidget* owner, const QString& text, const QString& title, int style) {
     return platform::modal().messageBox(owner, text, title, style);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QTimer;
 class QWidget;
 
 namespace pentarix {
@@ -19,6 +20,19 @@ void ShowTimedMessage(QWidget* owner, const QString& text, int delayMs = kTimedM
 // The timer's callback: stops the window's timer, then closes the first
 // top-level box titled as above as if its OK button were pressed. Never fails.
 void AutoDismissTimer(QWidget* window, int timerId);
+
+// What the dismissal timers run on. The program leaves them to Qt's clock; a
+// test installs one it moves on by hand, so that a delay passes without waiting.
+class DismissalClock {
+public:
+    virtual ~DismissalClock() = default;
+    // Starts or restarts the window's timer to fire delayMs from now.
+    virtual void start(QTimer& timer, int delayMs) = 0;
+};
+
+// Installs a clock for the dismissal timers started from now on; nullptr
+// restores Qt's clock.
+void setDismissalClock(DismissalClock* clock);
 
 // A plain modal box with a style of the platform's table; answers 1 (OK),
 // 6 (Yes) or 7 (No).
