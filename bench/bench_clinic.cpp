@@ -286,7 +286,7 @@ std::string registrationProblem(Session& s, const QString& code) {
 
 // The test window as the main window's test button leaves it for the
 // examinee with the code, without its modal loop, started on item 1.
-FrmTest* startTest(Session& s, const QString& code) {
+FrmTest* startTest(Session& /*session*/, const QString& code) {
     FrmTest& window = pentarix::form<FrmTest>();
     window.Adodc2->Refresh();
     window.Adodc3->Refresh();
