@@ -31,6 +31,7 @@
 //
 // PeakMemory runs this program again with --memory-child, so that the peak is
 // that of a process which did nothing else.
+#include "data/value_text.h"
 #include "examinees/frm_code.h"
 #include "examinees/frm_code_texts.h"
 #include "platform/fonts.h"
@@ -286,11 +287,11 @@ std::string registrationProblem(Session& s, const QString& code) {
 
 // The test window as the main window's test button leaves it for the
 // examinee with the code, without its modal loop, started on item 1.
-FrmTest* startTest(Session& s, const QString& code) {
+FrmTest* startTest(Session& /*session*/, const QString& code) {
     FrmTest& window = pentarix::form<FrmTest>();
     window.Adodc2->Refresh();
     window.Adodc3->Refresh();
-    const QString filter = QStringLiteral("code='") + code + QLatin1Char('\'');
+    const QString filter = pentarix::codeFilter(code);
     window.Adodc2->Filter(filter);
     window.Adodc3->Filter(filter);
     window.show();

@@ -2,6 +2,7 @@
 // the sqlite3 C API; and a filter over the view's own rows. The tables are a
 // clinic's: every examinee with a complete answer sheet and scores.
 #include "data/record_view.h"
+#include "data/value_text.h"
 #include "support/bench_folder.h"
 #include "support/clinic_data.h"
 #include "support/raw_sqlite.h"
@@ -129,7 +130,7 @@ void ViewFilter(benchmark::State& state) {
     const BenchFolder& folder = BenchFolder::withExaminees(n);
     RecordView view(folder.databasePath(), QStringLiteral("IDE"));
     const QString filters[] = {QStringLiteral("Group='C'"),
-                               QStringLiteral("code='%1'").arg(QString::fromStdString(pentarix::bench::clinicCode(n / 2))),
+                               pentarix::codeFilter(QString::fromStdString(pentarix::bench::clinicCode(n / 2))),
                                QStringLiteral("LName='احمدی'")};
     const QString& filter = filters[state.range(0)];
     for (auto _ : state) {

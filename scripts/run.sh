@@ -14,13 +14,16 @@ if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
 fi
 
 shot=${PENTARIX_SCREENSHOT:-$build/main-window.png}
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections, so the program never lands on another X server.
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-  DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$fifo"' EXIT
+number=""
+read -r -t 10 number <"$fifo" || true
+[[ -n "$number" ]] || { echo "Xvfb did not start" >&2; exit 1; }
+display=":$number"
 DISPLAY=$display QT_QPA_PLATFORM=xcb ./pentarix --screenshot "$shot"
 echo "$shot"

@@ -21,9 +21,9 @@ public:
     // The current row changed, or the rows visible through the filter did.
     virtual void viewMoved(RecordView& view) = 0;
     // One field of the current row was given a new value.
-    virtual void fieldChanged(RecordView& view, int column) { viewMoved(view); }
+    virtual void fieldChanged(RecordView& view, int /*column*/) { viewMoved(view); }
     // The view is being destroyed; drop every reference to it.
-    virtual void viewClosing(RecordView& view) {}
+    virtual void viewClosing(RecordView& /*view*/) {}
 };
 
 // A window's view of one whole table, through the store of its file: the

@@ -1,5 +1,7 @@
 #include "data/table_rows.h"
 
+#include "data/value_text.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -77,13 +79,6 @@ Cell decode(std::string_view bytes) {
         break;
     }
     return cell;
-}
-
-QString formatReal(double value) {
-    if (std::isfinite(value) && std::floor(value) == value && std::fabs(value) < 1e15) {
-        return QString::number(static_cast<qint64>(value));
-    }
-    return QString::number(value, 'g', 15);
 }
 
 // One column of one chunk: a byte a row into a small dictionary, or the

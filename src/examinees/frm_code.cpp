@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "data/data_error.h"
+#include "data/value_text.h"
 #include "data/data_store.h"
 #include "examinees/frm_code_texts.h"
 #include "platform/controls.h"
@@ -29,16 +30,6 @@ namespace texts = frm_code_texts;
 using controls::button;
 using controls::hiddenBox;
 using controls::label;
-
-namespace {
-
-// The filters of the lookup take the value as typed; the view reads the
-// value up to the final apostrophe, so names with apostrophes work too.
-QString filterText(const QString& field, const QString& value) {
-    return field + QStringLiteral("='") + value + QLatin1Char('\'');
-}
-
-} // namespace
 
 FrmCode::FrmCode() {
     setObjectName(QStringLiteral("FrmCode"));

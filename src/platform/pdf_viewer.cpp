@@ -8,19 +8,13 @@ namespace pentarix::platform {
 
 namespace {
 
-// The module sits beside the program; programs built elsewhere in the build
-// tree (tests, benchmarks) find it where the build put it.
+// The module sits beside the program (the build puts a copy beside the tests
+// and benchmarks too); without it the caller shows its note instead.
 CreatePdfViewer resolveModule() {
-    QStringList folders{QCoreApplication::applicationDirPath()};
-#ifdef PENTARIX_MODULE_DIR
-    folders << QStringLiteral(PENTARIX_MODULE_DIR);
-#endif
-    for (const QString& folder : folders) {
-        QLibrary module(QDir(folder).filePath(QString::fromLatin1(kPdfViewerModule)));
-        // Loaded once and kept for the life of the process.
-        if (auto create = reinterpret_cast<CreatePdfViewer>(module.resolve(kCreatePdfViewerSymbol))) return create;
-    }
-    return nullptr;
+    const QString folder = QCoreApplication::applicationDirPath();
+    QLibrary module(QDir(folder).filePath(QString::fromLatin1(kPdfViewerModule)));
+    // Loaded once and kept for the life of the process.
+    return reinterpret_cast<CreatePdfViewer>(module.resolve(kCreatePdfViewerSymbol));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/val.h"
 #include "data/data_error.h"
+#include "data/value_text.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
@@ -22,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <cmath>
 
 namespace pentarix {
 
@@ -47,16 +47,6 @@ QLineEdit* shownBox(QWidget* parent, const char* name, Qt::Alignment alignment, 
     box->setFocusPolicy(Qt::NoFocus);
     box->setFont(font);
     return box;
-}
-
-QString codeFilter(const QString& code) { return QStringLiteral("code='") + code + QLatin1Char('\''); }
-
-// A sum as a decimal number: a whole sum has no decimal part.
-QString sumText(double sum) {
-    if (std::isfinite(sum) && std::floor(sum) == sum && std::fabs(sum) < 1e15) {
-        return QString::number(static_cast<qint64>(sum));
-    }
-    return QString::number(sum, 'g', 15);
 }
 
 } // namespace
@@ -283,11 +273,11 @@ void FrmkLID::ShowScores() {
     for (int item = 1; item <= 50; ++item) {
         sums[static_cast<std::size_t>(factorOfItem(item))] += Val(Txt3[static_cast<std::size_t>(item)]->text());
     }
-    Text2->setText(sumText(sums[0]));
-    Text4->setText(sumText(sums[1]));
-    Text14->setText(sumText(sums[2]));
-    Text17->setText(sumText(sums[3]));
-    Text18->setText(sumText(sums[4]));
+    Text2->setText(formatReal(sums[0]));
+    Text4->setText(formatReal(sums[1]));
+    Text14->setText(formatReal(sums[2]));
+    Text17->setText(formatReal(sums[3]));
+    Text18->setText(formatReal(sums[4]));
 }
 
 void FrmkLID::StoreScores() {

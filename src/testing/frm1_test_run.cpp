@@ -3,6 +3,7 @@
 
 #include "common/messages.h"
 #include "data/data_error.h"
+#include "data/value_text.h"
 #include "platform/modal.h"
 #include "platform/skin_engine.h"
 #include "testing/frm_test.h"
@@ -50,7 +51,7 @@ void Frm1::Command2_Click() {
         }
         // The view takes the value up to the final apostrophe, so codes
         // with apostrophes are found as well.
-        const QString filter = QStringLiteral("code='") + code + QLatin1Char('\'');
+        const QString filter = codeFilter(code);
         form<FrmTest>().Adodc2->Filter(filter);
         if (form<FrmTest>().Adodc2->BOF()) {
             ShowTimedMessage(this, texts::kCodeNotFound);

@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/val.h"
 #include "data/data_error.h"
+#include "data/value_text.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
@@ -60,14 +61,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, d
 // A caption stands against its box, which lies to its left.
 SkinLabel* caption(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
     return controls::label(parent, name, text, kLeft, left, top, width, 375);
-}
-
-// Plain decimal text of a whole number, as next and back write it.
-QString decimal(double n) {
-    if (std::isfinite(n) && std::floor(n) == n && std::fabs(n) < 1e15) {
-        return QString::number(static_cast<qint64>(n));
-    }
-    return QString::number(n, 'g', 15);
 }
 
 } // namespace
@@ -314,7 +307,7 @@ void FrmTest::Text6_Change() {
 
 void FrmTest::showItem(int item) {
     const QString number = QString::number(item);
-    Adodc6->Filter(QStringLiteral("ID='") + number + QLatin1Char('\''));
+    Adodc6->Filter(filterText(QStringLiteral("ID"), number));
     SkinLbl5->setText(Lbl1->text());
     bindAnswerSlot(item);
     Frame2->setTitle(number);
@@ -349,12 +342,12 @@ void FrmTest::Option5_Click() { RecordChoice(); }
 
 void FrmTest::CmdBack_Click() {
     if (!saveView(Adodc2)) return;
-    Text6->setText(decimal(Val(Text6->text()) - 1));
+    Text6->setText(formatReal(Val(Text6->text()) - 1));
 }
 
 void FrmTest::CmdNext_Click() {
     if (!saveView(Adodc2)) return;
-    Text6->setText(decimal(Val(Text6->text()) + 1));
+    Text6->setText(formatReal(Val(Text6->text()) + 1));
 }
 
 void FrmTest::Command5_Click() {
