@@ -188,8 +188,10 @@ DataStore::TableState& DataStore::state(const Table& table) {
 void DataStore::noticeOthers() {
     std::int64_t now = 0;
     try {
-        sql::Statement pragma(connection_, "PRAGMA data_version");
-        if (pragma.step()) now = pragma.columnInt64(0);
+        if (!dataVersionQuery_) dataVersionQuery_ = std::make_unique<sql::Statement>(connection_, "PRAGMA data_version");
+        if (dataVersionQuery_->step()) now = dataVersionQuery_->columnInt64(0);
+        // A statement left on its row would keep the file's read lock.
+        dataVersionQuery_->reset();
     } catch (const sql::Error& e) {
         throw storageError(e);
     }

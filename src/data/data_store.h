@@ -138,6 +138,8 @@ private:
 
     QString path_;
     sql::Connection connection_;
+    // Asked before nearly every operation of every view: prepared once.
+    std::unique_ptr<sql::Statement> dataVersionQuery_;
     std::vector<std::unique_ptr<TableState>> tables_;
     std::optional<std::int64_t> dataVersion_;
     std::vector<RecordView*> views_;
