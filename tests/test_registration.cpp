@@ -1,6 +1,6 @@
 #include "platform/clock.h"
 #include "shell/frm1.h"
-#include "shell/frm1_texts.h"
+#include "examinees/registration_texts.h"
 #include "support/app_folder.h"
 #include "support/foreign_lock.h"
 #include "support/scripted_modal.h"
@@ -18,7 +18,7 @@ using pentarix::Frm1;
 using pentarix::test::AppFolder;
 using pentarix::test::ScriptedModal;
 using pentarix::test::typeText;
-namespace texts = pentarix::frm1_texts;
+namespace texts = pentarix::registration_texts;
 
 namespace {
 

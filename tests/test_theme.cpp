@@ -1,5 +1,5 @@
 #include "platform/skin_engine.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 #include "support/app_folder.h"
 
 #include <gtest/gtest.h>

@@ -14,8 +14,7 @@
 #include "platform/twips.h"
 #include "platform/view_models.h"
 #include "scoring/data_r_print.h"
-#include "shell/frm1.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -140,7 +139,7 @@ void FrmCode::Form_Load() {
     Adodc2->Refresh();
 }
 
-void FrmCode::Form_Unload() { form<Frm1>().show(); }
+void FrmCode::Form_Unload() { showMainWindow(); }
 
 void FrmCode::showInGrid() {
     if (DataGrid1Rows->view() != Adodc2) DataGrid1Rows->setView(Adodc2);

@@ -7,7 +7,6 @@
 #include "platform/modal.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
-#include "shell/frm1.h"
 
 #include <QCheckBox>
 #include <QCursor>
@@ -175,7 +174,7 @@ void exitpro::k2_Click() {
 }
 
 void exitpro::C2_Click() {
-    form<Frm1>().show();
+    showMainWindow();
     close();
 }
 

@@ -11,7 +11,7 @@
 #include "platform/handlers.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -16,7 +16,18 @@ std::vector<FormSlotBase*>& slots() {
     static std::vector<FormSlotBase*> all;
     return all;
 }
+
+MainWindowAccess& mainWindowAccess() {
+    static MainWindowAccess access = nullptr;
+    return access;
+}
 } // namespace
+
+void setMainWindow(MainWindowAccess access) { mainWindowAccess() = access; }
+
+void showMainWindow() {
+    if (MainWindowAccess access = mainWindowAccess()) access().show();
+}
 
 FormSlotBase::FormSlotBase() { slots().push_back(this); }
 

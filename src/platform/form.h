@@ -107,4 +107,12 @@ bool isLoaded() {
     return formSlot<T>().isLoaded();
 }
 
+// The window the operator comes back to when another window closes. The shell
+// names it once, at start-up; every other window brings it back through
+// showMainWindow() without knowing its class.
+using MainWindowAccess = Form& (*)();
+void setMainWindow(MainWindowAccess access);
+// Loads the main window if need be and shows it; nothing before it is named.
+void showMainWindow();
+
 } // namespace pentarix

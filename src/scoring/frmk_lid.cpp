@@ -14,8 +14,7 @@
 #include "scoring/data_r1.h"
 #include "scoring/data_r_print.h"
 #include "scoring/frmk_lid_texts.h"
-#include "shell/frm1.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -205,7 +204,7 @@ void FrmkLID::Form_Load() {
     twips::place(Frame2, 1380, 1080, 7635, 4935);
 }
 
-void FrmkLID::Form_Unload() { form<Frm1>().show(); }
+void FrmkLID::Form_Unload() { showMainWindow(); }
 
 void FrmkLID::Command1_Click() {
     const QString code = platform::modal().inputBox(this, texts::kInputPrompt, texts::kInputTitle, QString());

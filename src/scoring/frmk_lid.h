@@ -127,4 +127,8 @@ private:
     void ShowScoredExaminee();
 };
 
+// Opens the scoring window over `owner`; a file its views cannot read is told
+// there and the window stays closed. True once the window is open.
+bool openScoring(QWidget* owner);
+
 } // namespace pentarix

@@ -91,6 +91,8 @@ void prepareApplication(QApplication& app) {
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setFont(fonts::nazanin(10, false));
     QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+    // Every window that closes brings the operator back to the main window.
+    setMainWindow([]() -> Form& { return form<Frm1>(); });
     // Standard buttons and file dialogs in Persian.
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_fa"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

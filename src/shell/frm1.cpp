@@ -1,6 +1,8 @@
 #include "shell/frm1.h"
 
+#include "common/theme.h"
 #include "common/val.h"
+#include "examinees/registration.h"
 #include "maintenance/exit_handover.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
@@ -13,7 +15,6 @@
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/frm1_texts.h"
-#include "shell/theme.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -51,6 +52,11 @@ Frm1::Frm1() {
     buildControls();
     wire();
     bindViews();
+    registration_ = std::make_unique<Registration>(
+        this,
+        RegistrationEntries{Text11, Text6, Text4, Text5, Text8, Text9, Text7, Combo1, Text15, Combo2, Text16, Combo3,
+                            Text17},
+        *Adodc2, *Adodc3);
 }
 
 Frm1::~Frm1() = default;
@@ -65,40 +71,8 @@ void Frm1::openViews() {
 void Frm1::buildControls() {
     setWindowTitle(QStringLiteral(" "));
     twips::setClientSize(this, 10695, 8685);
-
-    Frame7 = controls::make<QFrame>(this, "Frame7");
-    Frame7->setFrameShape(QFrame::StyledPanel);
-    twips::place(Frame7, 8280, 540, 2235, 7095);
-    Command1 = button(Frame7, "Command1", texts::kCommand1Caption, 240, 180, 1785, 555);
-    Command2 = button(Frame7, "Command2", texts::kCommand2Caption, 240, 780, 1785, 555);
-    Command3 = button(Frame7, "Command3", texts::kCommand3Caption, 240, 1380, 1785, 555);
-    Command4 = button(Frame7, "Command4", texts::kCommand4Caption, 240, 1980, 1785, 555);
-    Command11 = button(Frame7, "Command11", texts::kCommand11Caption, 240, 2580, 1785, 555);
-    Command5 = button(Frame7, "Command5", texts::kCommand5Caption, 240, 3180, 1785, 555);
-    Command13 = button(Frame7, "Command13", texts::kCommand13Caption, 240, 3780, 1785, 555);
-    Command9 = button(Frame7, "Command9", texts::kCommand9Caption, 240, 4380, 1785, 555);
-    Command12 = button(Frame7, "Command12", texts::kCommand12Caption, 240, 4980, 1785, 555);
-    Command6 = button(Frame7, "Command6", texts::kCommand6Caption, 240, 6300, 1785, 555);
-    Text3 = hiddenBox(Frame7, "Text3");
-
-    SkinLabel1 = controls::make<SkinLabel>(this, "SkinLabel1");
-    SkinLabel1->setFont(fonts::titr(18));
-    SkinLabel1->setAlignment(Qt::AlignCenter);
-    twips::place(SkinLabel1, 1740, 120, 5955, 555);
-
-    SkinLabel2 = controls::make<SkinLabel>(this, "SkinLabel2");
-    SkinLabel2->setText(QStringLiteral(" "));
-    SkinLabel2->setFont(fonts::nazanin(11));
-    SkinLabel2->setWordWrap(true);
-    SkinLabel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    twips::place(SkinLabel2, 300, 7740, 9975, 615);
-    SkinLabel2->hide();
-
-    SkinLabel7 = controls::make<SkinLabel>(this, "SkinLabel7");
-    SkinLabel7->setText(texts::kVersion);
-    SkinLabel7->setFont(fonts::nazanin(8, false));
-    twips::place(SkinLabel7, 90, 90, 825, 240);
-
+    buildMenuColumn();
+    buildHeadings();
     buildRegistrationPanel();
     buildThemePanel();
     buildSettingsPanels();
@@ -124,6 +98,44 @@ void Frm1::buildControls() {
         watched->setMouseTracking(watched != Picture1);
         watched->installEventFilter(this);
     }
+}
+
+void Frm1::buildMenuColumn() {
+    Frame7 = controls::make<QFrame>(this, "Frame7");
+    Frame7->setFrameShape(QFrame::StyledPanel);
+    twips::place(Frame7, 8280, 540, 2235, 7095);
+    Command1 = button(Frame7, "Command1", texts::kCommand1Caption, 240, 180, 1785, 555);
+    Command2 = button(Frame7, "Command2", texts::kCommand2Caption, 240, 780, 1785, 555);
+    Command3 = button(Frame7, "Command3", texts::kCommand3Caption, 240, 1380, 1785, 555);
+    Command4 = button(Frame7, "Command4", texts::kCommand4Caption, 240, 1980, 1785, 555);
+    Command11 = button(Frame7, "Command11", texts::kCommand11Caption, 240, 2580, 1785, 555);
+    Command5 = button(Frame7, "Command5", texts::kCommand5Caption, 240, 3180, 1785, 555);
+    Command13 = button(Frame7, "Command13", texts::kCommand13Caption, 240, 3780, 1785, 555);
+    Command9 = button(Frame7, "Command9", texts::kCommand9Caption, 240, 4380, 1785, 555);
+    Command12 = button(Frame7, "Command12", texts::kCommand12Caption, 240, 4980, 1785, 555);
+    Command6 = button(Frame7, "Command6", texts::kCommand6Caption, 240, 6300, 1785, 555);
+    Text3 = hiddenBox(Frame7, "Text3");
+}
+
+// The clinic's name, the hint line and the version.
+void Frm1::buildHeadings() {
+    SkinLabel1 = controls::make<SkinLabel>(this, "SkinLabel1");
+    SkinLabel1->setFont(fonts::titr(18));
+    SkinLabel1->setAlignment(Qt::AlignCenter);
+    twips::place(SkinLabel1, 1740, 120, 5955, 555);
+
+    SkinLabel2 = controls::make<SkinLabel>(this, "SkinLabel2");
+    SkinLabel2->setText(QStringLiteral(" "));
+    SkinLabel2->setFont(fonts::nazanin(11));
+    SkinLabel2->setWordWrap(true);
+    SkinLabel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    twips::place(SkinLabel2, 300, 7740, 9975, 615);
+    SkinLabel2->hide();
+
+    SkinLabel7 = controls::make<SkinLabel>(this, "SkinLabel7");
+    SkinLabel7->setText(texts::kVersion);
+    SkinLabel7->setFont(fonts::nazanin(8, false));
+    twips::place(SkinLabel7, 90, 90, 825, 240);
 }
 
 void Frm1::buildRegistrationPanel() {

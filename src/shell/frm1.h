@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QFrame;
@@ -16,16 +17,16 @@ class SkinLabel;
 
 namespace pentarix {
 
-class DataError;
-
+class Registration;
 class SkinEngine;
 
 // The main window: the menu column, the clinic's name, the hint line and the
 // four panels the menu opens (registration, themes, settings, clinic).
 //
-// Its handlers are defined beside the subsystem they belong to: the shell's
-// own in shell/frm1.cpp and shell/frm1_settings.cpp, registration and lookup
-// in examinees/, the test run in testing/, scoring in scoring/.
+// Its handlers live in shell/: the window's own in frm1.cpp, the roads into
+// registration, the test run, scoring and the lookup in frm1_roads.cpp, the
+// settings, themes and clinic in frm1_settings.cpp. Each handler is short: the
+// work it starts belongs to its subsystem.
 class Frm1 final : public Form {
     Q_OBJECT
 public:
@@ -172,6 +173,8 @@ protected:
 private:
     void openViews();
     void buildControls();
+    void buildMenuColumn();
+    void buildHeadings();
     void buildRegistrationPanel();
     void buildThemePanel();
     void buildSettingsPanels();
@@ -179,9 +182,9 @@ private:
     void bindViews();
     void showHint(const QString& hint);
     void clearHint();
-    void reportRegistrationFailure(const DataError& failure);
 
     QPixmap webAddressPicture_;
+    std::unique_ptr<Registration> registration_;
 };
 
 } // namespace pentarix

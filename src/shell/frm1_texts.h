@@ -63,17 +63,5 @@ inline const QString kCommand10Caption = QStringLiteral("انصراف");
 inline const QStringList kCombo1Items = {QStringLiteral("مجرد"), QStringLiteral("متأهل")};
 inline const QStringList kCombo2Items = {QStringLiteral("مرد"), QStringLiteral("زن")};
 inline const QStringList kCombo3Items = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")};
-inline const QString kMissingText11 = QStringLiteral("کد آزمودني را وارد کنيد");
-inline const QString kMissingText6 = QStringLiteral("نام آزمودني را وارد کنيد");
-inline const QString kMissingText4 = QStringLiteral("نام خانوادگي آزمودني را وارد کنيد");
-inline const QString kMissingText16 = QStringLiteral("جنسيت آزمودني را مشخص کنيد");
-inline const QString kMissingText5 = QStringLiteral("سن آزمودني را وارد کنيد");
-inline const QString kMissingText15 = QStringLiteral("وضعيت تاهل آزمودني را مشخص کنيد");
-inline const QString kMissingText17 = QStringLiteral("گروه را مشخص کنيد");
-inline const QString kMissingText7 = QStringLiteral("ميزان تحصيلات آزمودني را وارد کنيد");
-inline const QString kCodeTaken = QStringLiteral("فردديگري با اين کد ثبت شده");
-// Any other failure of the save: nothing was stored.
-inline const QString kNotRegistered = QStringLiteral("آزمودنی ثبت نشد.");
-inline const QString kDigitsOnly = QStringLiteral("شما بايد عدد وارد كنيد");
 
 } // namespace pentarix::frm1_texts

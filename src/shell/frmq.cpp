@@ -7,7 +7,7 @@
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/frmq_texts.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include <QDir>
 #include <QLabel>

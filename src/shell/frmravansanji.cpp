@@ -9,7 +9,7 @@
 #include "platform/twips.h"
 #include "shell/frmravansanji_texts.h"
 #include "shell/shell_fonts.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -7,9 +7,8 @@
 #include "platform/pictures.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
-#include "shell/frm1.h"
 #include "shell/frmskin_texts.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -110,7 +109,7 @@ void Frmskin::k1_MouseMove() {
 }
 
 void Frmskin::k2_Click() {
-    form<Frm1>().show();
+    showMainWindow();
     close();
 }
 

@@ -12,7 +12,7 @@
 #include "platform/modal.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
-#include "shell/theme.h"
+#include "common/theme.h"
 #include "testing/frm_test_texts.h"
 #include "testing/item_key.h"
 

@@ -1,5 +1,4 @@
-// The main window's road into a test run.
-#include "shell/frm1.h"
+#include "testing/test_run.h"
 
 #include "common/messages.h"
 #include "data/data_error.h"
@@ -35,18 +34,16 @@ void prepareNextRun() {
 
 } // namespace
 
-void Frm1::Command2_Click() {
-    if (Adodc3->RecordCount() == 0) return;
-    HidePanels();
+void runTest(QWidget* owner) {
     try {
         // The first use of the window loads it here, before the code is asked.
         form<FrmTest>().Adodc2->Refresh();
         form<FrmTest>().Adodc3->Refresh();
 
         // The code as typed: a leading blank does not match a stored code.
-        const QString code = platform::modal().inputBox(this, texts::kCodeBoxPrompt, texts::kCodeBoxTitle, QString());
+        const QString code = platform::modal().inputBox(owner, texts::kCodeBoxPrompt, texts::kCodeBoxTitle, QString());
         if (code.isEmpty()) {
-            ShowTimedMessage(this, texts::kCodeMissing);
+            ShowTimedMessage(owner, texts::kCodeMissing);
             return;
         }
         // The view takes the value up to the final apostrophe, so codes
@@ -54,14 +51,14 @@ void Frm1::Command2_Click() {
         const QString filter = codeFilter(code);
         form<FrmTest>().Adodc2->Filter(filter);
         if (form<FrmTest>().Adodc2->BOF()) {
-            ShowTimedMessage(this, texts::kCodeNotFound);
+            ShowTimedMessage(owner, texts::kCodeNotFound);
             return;
         }
         form<FrmTest>().Adodc3->Filter(filter);
         form<FrmTest>().showModal();
         prepareNextRun();
     } catch (const DataError& e) {
-        MessageBox(this, texts::kOpenFailed + QLatin1Char('\n') + e.description(), texts::kErrorTitle,
+        MessageBox(owner, texts::kOpenFailed + QLatin1Char('\n') + e.description(), texts::kErrorTitle,
                    platform::style::kIconExclamation | platform::style::kRightToLeftReading);
     }
 }

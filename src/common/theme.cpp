@@ -1,4 +1,4 @@
-#include "shell/theme.h"
+#include "common/theme.h"
 
 #include "common/val.h"
 #include "platform/skin_engine.h"
