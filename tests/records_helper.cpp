@@ -10,6 +10,7 @@
 // the helper with a status other than 0.
 #include "data/data_store.h"
 #include "data/sqlite.h"
+#include "data/value_text.h"
 #include "examinees/frm_code.h"
 #include "maintenance/backup.h"
 #include "scoring/frmk_lid.h"
@@ -160,7 +161,7 @@ private:
         pentarix::FrmTest& w = pentarix::form<pentarix::FrmTest>();
         w.Adodc2->Refresh();
         w.Adodc3->Refresh();
-        const QString filter = QStringLiteral("code='") + code + QLatin1Char('\'');
+        const QString filter = pentarix::codeFilter(code);
         w.Adodc2->Filter(filter);
         w.Adodc3->Filter(filter);
         w.show();

@@ -1,6 +1,6 @@
+#include "examinees/registration_texts.h"
 #include "platform/clock.h"
 #include "shell/frm1.h"
-#include "examinees/registration_texts.h"
 #include "support/app_folder.h"
 #include "support/foreign_lock.h"
 #include "support/scripted_modal.h"

@@ -3,6 +3,7 @@
 #include "data/data_error.h"
 #include "data/data_store.h"
 #include "data/record_view.h"
+#include "data/value_text.h"
 #include "support/app_folder.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ using pentarix::DataError;
 using pentarix::DataStore;
 using pentarix::RecordView;
 using pentarix::Transaction;
+using pentarix::filterText;
 using pentarix::test::AppFolder;
 
 namespace {
@@ -103,14 +105,14 @@ TEST_F(Store, OwnCommitsMakeTheNextRowsWithoutReadingAndTheyEqualTheFile) {
             writer->Save();
             break;
         case 1:
-            writer->Filter(QStringLiteral("Code='%1'").arg(writer->text(pick, 0)));
+            writer->Filter(filterText(QStringLiteral("Code"), writer->text(pick, 0)));
             writer->setField(QStringLiteral("FName"), QStringLiteral("ویرایش %1").arg(step));
             writer->setField(QStringLiteral("E"), step % 2 ? QString() : QStringLiteral("12345678901"));
             writer->Update();
             break;
         default:
             // Rows at the edges of the chunks go as well as any other.
-            writer->Filter(QStringLiteral("Code='%1'").arg(writer->text(step % 6 == 2 ? std::min(1023, size - 1) : pick, 0)));
+            writer->Filter(filterText(QStringLiteral("Code"), writer->text(step % 6 == 2 ? std::min(1023, size - 1) : pick, 0)));
             writer->Delete();
             break;
         }

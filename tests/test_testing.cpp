@@ -1,3 +1,4 @@
+#include "data/value_text.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/frm1.h"
@@ -58,7 +59,7 @@ protected:
         FrmTest& w = pentarix::form<FrmTest>();
         w.Adodc2->Refresh();
         w.Adodc3->Refresh();
-        const QString filter = QStringLiteral("code='") + code + QLatin1Char('\'');
+        const QString filter = pentarix::codeFilter(code);
         w.Adodc2->Filter(filter);
         w.Adodc3->Filter(filter);
         w.show();

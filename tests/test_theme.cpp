@@ -1,5 +1,5 @@
-#include "platform/skin_engine.h"
 #include "common/theme.h"
+#include "platform/skin_engine.h"
 #include "support/app_folder.h"
 
 #include <gtest/gtest.h>

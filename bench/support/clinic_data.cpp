@@ -108,6 +108,45 @@ int awaitingScoring(int n, int k) {
     return 20 * static_cast<int>((static_cast<long long>(k) * 7919 + 13) % awaiting) + 19;
 }
 
+namespace {
+
+// Registration days from 1 Farvardin 1398 to 19 Azar 1404, in order.
+std::vector<std::string> registrationDays() {
+    const QDate firstDay(2019, 3, 21);
+    const qint64 span = firstDay.daysTo(QDate(2025, 12, 10));
+    std::vector<std::string> dates;
+    dates.reserve(static_cast<std::size_t>(span + 1));
+    for (qint64 d = 0; d <= span; ++d) dates.push_back(SolarHijriDate(firstDay.addDays(d), 0).toStdString());
+    return dates;
+}
+
+std::string answerInsert() {
+    std::string text = "INSERT INTO Answer (Code";
+    for (int item = 1; item <= 50; ++item) text += ",\"" + std::to_string(item) + "\"";
+    text += ") VALUES (?";
+    for (int item = 1; item <= 50; ++item) text += ",?";
+    return text + ")";
+}
+
+// Keyed answers drawn around the examinee's level on each factor; the stored
+// value is already keyed, so a factor's score is the sum of its ten stored
+// values, which `sums` receives.
+void bindAnswerSheet(sqlite3_stmt* answer, const std::string& code, std::mt19937_64& random,
+                     std::normal_distribution<double>& normal, int (&sums)[5]) {
+    double level[5];
+    for (double& l : level) l = normal(random);
+    sqlite3_reset(answer);
+    bindText(answer, 1, code);
+    for (int item = 1; item <= 50; ++item) {
+        const int factor = (item - 1) % 5;
+        const long value = std::clamp(std::lround(3.0 + 0.9 * level[factor] + 0.8 * normal(random)), 1L, 5L);
+        sums[factor] += static_cast<int>(value);
+        bindText(answer, item + 1, kAnswers[value]);
+    }
+}
+
+} // namespace
+
 void addClinicExaminees(const QString& databasePath, int n) {
     Database db(databasePath);
     // Generation only: the whole transaction stays in memory until it commits.
@@ -115,19 +154,9 @@ void addClinicExaminees(const QString& databasePath, int n) {
     db.exec("BEGIN");
     sqlite3_stmt* ide = db.prepare("INSERT INTO IDE (Code, FName, LName, Jens, Sen, Taahol, Tahsil, \"Group\", \"Date\","
                                    " \"Time\", E, A, C, ES, O) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    std::string answerSql = "INSERT INTO Answer (Code";
-    for (int item = 1; item <= 50; ++item) answerSql += ",\"" + std::to_string(item) + "\"";
-    answerSql += ") VALUES (?";
-    for (int item = 1; item <= 50; ++item) answerSql += ",?";
-    answerSql += ")";
-    sqlite3_stmt* answer = db.prepare(answerSql.c_str());
-
-    // Registration days from 1 Farvardin 1398 to 19 Azar 1404, in order.
-    const QDate firstDay(2019, 3, 21);
-    const qint64 span = firstDay.daysTo(QDate(2025, 12, 10));
-    std::vector<std::string> dates;
-    dates.reserve(static_cast<std::size_t>(span + 1));
-    for (qint64 d = 0; d <= span; ++d) dates.push_back(SolarHijriDate(firstDay.addDays(d), 0).toStdString());
+    sqlite3_stmt* answer = db.prepare(answerInsert().c_str());
+    const std::vector<std::string> dates = registrationDays();
+    const qint64 span = static_cast<qint64>(dates.size()) - 1;
 
     std::mt19937_64 random(0x9e3779b97f4a7c15ULL ^ static_cast<unsigned>(n));
     std::normal_distribution<double> normal;
@@ -143,20 +172,8 @@ void addClinicExaminees(const QString& databasePath, int n) {
             char time[16];
             std::snprintf(time, sizeof time, "%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
 
-            // Keyed answers drawn around the examinee's level on each factor;
-            // the stored value is already keyed, so a factor's score is the
-            // sum of its ten stored values.
-            double level[5];
-            for (double& l : level) l = normal(random);
             int sums[5] = {};
-            sqlite3_reset(answer);
-            bindText(answer, 1, code);
-            for (int item = 1; item <= 50; ++item) {
-                const int factor = (item - 1) % 5;
-                const long value = std::clamp(std::lround(3.0 + 0.9 * level[factor] + 0.8 * normal(random)), 1L, 5L);
-                sums[factor] += static_cast<int>(value);
-                bindText(answer, item + 1, kAnswers[value]);
-            }
+            bindAnswerSheet(answer, code, random, normal, sums);
             db.check(sqlite3_step(answer), "insert into Answer");
 
             sqlite3_reset(ide);

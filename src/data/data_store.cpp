@@ -99,6 +99,50 @@ void bind(sql::Statement& statement, int index, const OwnedCell& cell) {
     }
 }
 
+// The statement that stores a change of the bound columns; empty for an
+// update that binds none, which leaves the file as it is.
+std::string writeStatement(const DataStore::Table& table, RowChange::Kind kind, const std::vector<int>& bound) {
+    const auto quoted = [&](int c) -> const std::string& { return table.columns[static_cast<std::size_t>(c)].quoted; };
+    switch (kind) {
+    case RowChange::Kind::Insert: {
+        if (bound.empty()) return "INSERT INTO " + table.quoted + " DEFAULT VALUES";
+        std::string names, marks;
+        for (int c : bound) {
+            names += (names.empty() ? "" : ",") + quoted(c);
+            marks += marks.empty() ? "?" : ",?";
+        }
+        return "INSERT INTO " + table.quoted + " (" + names + ") VALUES (" + marks + ")";
+    }
+    case RowChange::Kind::Update: {
+        std::string sets;
+        for (int c : bound) sets += (sets.empty() ? "" : ",") + quoted(c) + "=?";
+        if (sets.empty()) return std::string();
+        return "UPDATE " + table.quoted + " SET " + sets + " WHERE rowid=?";
+    }
+    case RowChange::Kind::Delete: return "DELETE FROM " + table.quoted + " WHERE rowid=?";
+    }
+    return std::string();
+}
+
+// The count and first row after the change, without reading the table; false
+// when the first row itself went and the next one is not known.
+bool headFollows(DataStore::Head& head, const RowChange& change) {
+    switch (change.kind) {
+    case RowChange::Kind::Insert:
+        ++head.count;
+        if (!head.first || change.rowid < head.first->rowid) head.first = RowCopy{change.rowid, change.after};
+        return true;
+    case RowChange::Kind::Update:
+        if (head.first && head.first->rowid == change.rowid) head.first->cells = change.after;
+        return true;
+    case RowChange::Kind::Delete:
+        if (head.first && head.first->rowid == change.rowid) return false;
+        --head.count;
+        return true;
+    }
+    return true;
+}
+
 } // namespace
 
 DataError DataStore::storageError(const sql::Error& e) {
@@ -316,29 +360,8 @@ std::uint64_t DataStore::write(const Table& table, RowChange& change, std::uint6
     for (int c = 0; c < table.width(); ++c) {
         if (mask >> c & 1) bound.push_back(c);
     }
-    std::string text;
-    switch (change.kind) {
-    case RowChange::Kind::Insert:
-        if (bound.empty()) {
-            text = "INSERT INTO " + table.quoted + " DEFAULT VALUES";
-        } else {
-            std::string names, marks;
-            for (int c : bound) {
-                names += (names.empty() ? "" : ",") + table.columns[static_cast<std::size_t>(c)].quoted;
-                marks += marks.empty() ? "?" : ",?";
-            }
-            text = "INSERT INTO " + table.quoted + " (" + names + ") VALUES (" + marks + ")";
-        }
-        break;
-    case RowChange::Kind::Update: {
-        std::string sets;
-        for (int c : bound) sets += (sets.empty() ? "" : ",") + table.columns[static_cast<std::size_t>(c)].quoted + "=?";
-        if (sets.empty()) return state.version;
-        text = "UPDATE " + table.quoted + " SET " + sets + " WHERE rowid=?";
-        break;
-    }
-    case RowChange::Kind::Delete: text = "DELETE FROM " + table.quoted + " WHERE rowid=?"; break;
-    }
+    const std::string text = writeStatement(table, change.kind, bound);
+    if (text.empty()) return state.version;
     try {
         sql::Statement statement(connection_, text);
         int index = 1;
@@ -357,22 +380,7 @@ std::uint64_t DataStore::write(const Table& table, RowChange& change, std::uint6
 
     // The next version is the present one with this change: nothing is read.
     if (state.rows) state.rows = state.rows->with(change);
-    if (state.head) {
-        Head& head = *state.head;
-        switch (change.kind) {
-        case RowChange::Kind::Insert:
-            ++head.count;
-            if (!head.first || change.rowid < head.first->rowid) head.first = RowCopy{change.rowid, change.after};
-            break;
-        case RowChange::Kind::Update:
-            if (head.first && head.first->rowid == change.rowid) head.first->cells = change.after;
-            break;
-        case RowChange::Kind::Delete:
-            if (head.first && head.first->rowid == change.rowid) state.head.reset();
-            else --head.count;
-            break;
-        }
-    }
+    if (state.head && !headFollows(*state.head, change)) state.head.reset();
     state.version = ++lastVersion_;
     state.changes.emplace_back(state.version, change);
     // A transaction may still take its changes back: trim after its commit.

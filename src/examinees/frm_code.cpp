@@ -1,9 +1,10 @@
 #include "examinees/frm_code.h"
 
 #include "common/messages.h"
+#include "common/theme.h"
 #include "data/data_error.h"
-#include "data/value_text.h"
 #include "data/data_store.h"
+#include "data/value_text.h"
 #include "examinees/frm_code_texts.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
@@ -14,7 +15,6 @@
 #include "platform/twips.h"
 #include "platform/view_models.h"
 #include "scoring/data_r_print.h"
-#include "common/theme.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -50,40 +50,8 @@ void FrmCode::openViews() {
 void FrmCode::buildControls() {
     setWindowTitle(texts::kCaption);
     twips::setClientSize(this, 10230, 8055);
-
-    DataGrid1Caption = label(this, "DataGrid1Caption", texts::kGridCaption, Qt::AlignCenter, 120, 120, 6345, 405);
-    DataGrid1 = controls::make<QTableView>(this, "DataGrid1");
-    DataGrid1Rows = new RecordViewTableModel({{QStringLiteral("Code"), texts::kColumnCode},
-                                              {QStringLiteral("FName"), texts::kColumnFName},
-                                              {QStringLiteral("LName"), texts::kColumnLName},
-                                              {QStringLiteral("Group"), texts::kColumnGroup}},
-                                             this);
-    DataGrid1->setModel(DataGrid1Rows);
-    DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DataGrid1->setAlternatingRowColors(true);
-    DataGrid1->verticalHeader()->hide();
-    DataGrid1->verticalHeader()->setDefaultSectionSize(twips::px(375));
-    DataGrid1->horizontalHeader()->setHighlightSections(false);
-    const int widths[] = {915, 1515, 1920, 1515};
-    for (int column = 0; column < 4; ++column) DataGrid1->setColumnWidth(column, twips::px(widths[column]));
-    twips::place(DataGrid1, 120, 525, 6345, 7410);
-
-    DataCombo6 = controls::make<DataCombo>(this, "DataCombo6");
-    twips::placeWidth(DataCombo6, 6720, 300, 2160);
-    Label6 = label(this, "Label6", texts::kDataCombo6Label, Qt::AlignRight, 8940, 330, 1170, 375);
-    DataCombo1 = controls::make<DataCombo>(this, "DataCombo1");
-    twips::placeWidth(DataCombo1, 6720, 900, 2160);
-    Label1 = label(this, "Label1", texts::kDataCombo1Label, Qt::AlignRight, 8940, 930, 1170, 375);
-    Combo3 = controls::make<QComboBox>(this, "Combo3");
-    Combo3->setEditable(true);
-    Combo3->setInsertPolicy(QComboBox::NoInsert);
-    Combo3->setCompleter(nullptr);
-    Combo3->addItems(texts::kGroups);
-    Combo3->setCurrentIndex(-1);
-    Combo3->setEditText(QString());
-    twips::placeWidth(Combo3, 6720, 1500, 2160);
-    Label3 = label(this, "Label3", texts::kCombo3Label, Qt::AlignRight, 8940, 1530, 1170, 375);
+    buildGrid();
+    buildChoices();
 
     Frame1 = controls::make<QGroupBox>(this, "Frame1");
     Frame1->setTitle(texts::kFrame1Caption);
@@ -105,6 +73,46 @@ void FrmCode::buildControls() {
     Text6 = hiddenBox(this, "Text6");
     Text7 = hiddenBox(this, "Text7");
     Skin1 = new SkinEngine(this);
+}
+
+// The examinees' list, one row per examinee.
+void FrmCode::buildGrid() {
+    DataGrid1Caption = label(this, "DataGrid1Caption", texts::kGridCaption, Qt::AlignCenter, 120, 120, 6345, 405);
+    DataGrid1 = controls::make<QTableView>(this, "DataGrid1");
+    DataGrid1Rows = new RecordViewTableModel({{QStringLiteral("Code"), texts::kColumnCode},
+                                              {QStringLiteral("FName"), texts::kColumnFName},
+                                              {QStringLiteral("LName"), texts::kColumnLName},
+                                              {QStringLiteral("Group"), texts::kColumnGroup}},
+                                             this);
+    DataGrid1->setModel(DataGrid1Rows);
+    DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DataGrid1->setAlternatingRowColors(true);
+    DataGrid1->verticalHeader()->hide();
+    DataGrid1->verticalHeader()->setDefaultSectionSize(twips::px(375));
+    DataGrid1->horizontalHeader()->setHighlightSections(false);
+    const int widths[] = {915, 1515, 1920, 1515};
+    for (int column = 0; column < 4; ++column) DataGrid1->setColumnWidth(column, twips::px(widths[column]));
+    twips::place(DataGrid1, 120, 525, 6345, 7410);
+}
+
+// The three ways to narrow the list: by first name, by last name, by group.
+void FrmCode::buildChoices() {
+    DataCombo6 = controls::make<DataCombo>(this, "DataCombo6");
+    twips::placeWidth(DataCombo6, 6720, 300, 2160);
+    Label6 = label(this, "Label6", texts::kDataCombo6Label, Qt::AlignRight, 8940, 330, 1170, 375);
+    DataCombo1 = controls::make<DataCombo>(this, "DataCombo1");
+    twips::placeWidth(DataCombo1, 6720, 900, 2160);
+    Label1 = label(this, "Label1", texts::kDataCombo1Label, Qt::AlignRight, 8940, 930, 1170, 375);
+    Combo3 = controls::make<QComboBox>(this, "Combo3");
+    Combo3->setEditable(true);
+    Combo3->setInsertPolicy(QComboBox::NoInsert);
+    Combo3->setCompleter(nullptr);
+    Combo3->addItems(texts::kGroups);
+    Combo3->setCurrentIndex(-1);
+    Combo3->setEditText(QString());
+    twips::placeWidth(Combo3, 6720, 1500, 2160);
+    Label3 = label(this, "Label3", texts::kCombo3Label, Qt::AlignRight, 8940, 1530, 1170, 375);
 }
 
 void FrmCode::wire() {

@@ -70,6 +70,8 @@ public:
 private:
     void openViews();
     void buildControls();
+    void buildGrid();
+    void buildChoices();
     void wire();
     void bindViews();
     void showInGrid();

@@ -1,17 +1,17 @@
 #include "maintenance/frmbackup.h"
 
 #include "common/module7.h"
+#include "common/theme.h"
 #include "data/data_store.h"
 #include "maintenance/backup.h"
 #include "maintenance/frmbackup_texts.h"
 #include "platform/clock.h"
-#include "platform/data_binding.h"
 #include "platform/controls.h"
+#include "platform/data_binding.h"
 #include "platform/fonts.h"
 #include "platform/handlers.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
-#include "common/theme.h"
 
 #include <QCloseEvent>
 #include <QDir>

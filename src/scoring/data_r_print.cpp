@@ -55,22 +55,18 @@ report::TextStyle style(const QFont& font, report::Align align = report::Align::
     return s;
 }
 
-report::ReportDocument layout() {
-    report::ReportDocument doc;
-    doc.title = texts::kListDocumentTitle;
-    doc.page.leftMargin = 1200;
-    doc.page.rightMargin = 440;
-    doc.page.topMargin = 440;
-    doc.page.bottomMargin = 440;
-    doc.page.bodyWidth = kBodyWidth;
-
+// The clinic's name over the title, on a grey band.
+void addReportHeader(report::ReportDocument& doc) {
     report::Section& header = doc.reportHeader();
     header.setHeight(1830);
     header.addRectangle(QStringLiteral("Image2"), QRect(0, 0, 9512, 1827), QColor(0xC0, 0xC0, 0xC0));
     header.addLabel(QStringLiteral("Label9"), QRect(1386, 189, 6105, 510), QString(), style(fonts::titr(14.25)));
     header.addLabel(QStringLiteral("Label3"), QRect(1436, 869, 6105, 907), texts::kListTitleStart + texts::kListScaleName,
                     style(fonts::nazanin(12)));
+}
 
+// The column captions on every page and one ruled row per examinee.
+void addColumns(report::ReportDocument& doc) {
     const QFont cellFont = fonts::nazanin(9.75);
     report::Section& pageHeader = doc.pageHeader();
     pageHeader.setHeight(kPageHeaderHeight);
@@ -96,7 +92,10 @@ report::ReportDocument layout() {
     pageHeader.addRule(QStringLiteral("LineTop"), QPoint(0, 0), kBodyWidth, 0);
     pageHeader.addRule(QStringLiteral("LineBottom"), QPoint(0, 640), kBodyWidth, 0);
     detail.addRule(QStringLiteral("LineBottom"), QPoint(0, kRowRule), kBodyWidth, 0);
+}
 
+// The clinic's address and the credit line after the last row.
+void addReportFooter(report::ReportDocument& doc) {
     report::Section& footer = doc.reportFooter();
     footer.setHeight(378);
     footer.addLabel(QStringLiteral("Label15"), QRect(8945, 0, 555, 375), texts::kListLabel15,
@@ -106,6 +105,19 @@ report::ReportDocument layout() {
     footer.addLabel(QStringLiteral("Label14"), QRect(3906, 0, 5040, 378), QString(), address);
     footer.addLabel(QStringLiteral("Label16"), QRect(252, 0, 4164, 288), texts::kListCredit,
                     style(fonts::mitra(9.75, false)));
+}
+
+report::ReportDocument layout() {
+    report::ReportDocument doc;
+    doc.title = texts::kListDocumentTitle;
+    doc.page.leftMargin = 1200;
+    doc.page.rightMargin = 440;
+    doc.page.topMargin = 440;
+    doc.page.bottomMargin = 440;
+    doc.page.bodyWidth = kBodyWidth;
+    addReportHeader(doc);
+    addColumns(doc);
+    addReportFooter(doc);
     return doc;
 }
 

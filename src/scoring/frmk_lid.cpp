@@ -1,6 +1,7 @@
 #include "scoring/frmk_lid.h"
 
 #include "common/messages.h"
+#include "common/theme.h"
 #include "common/val.h"
 #include "data/data_error.h"
 #include "data/value_text.h"
@@ -14,7 +15,6 @@
 #include "scoring/data_r1.h"
 #include "scoring/data_r_print.h"
 #include "scoring/frmk_lid_texts.h"
-#include "common/theme.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "shell/frmq.h"
 
+#include "common/theme.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
@@ -7,7 +8,6 @@
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/frmq_texts.h"
-#include "common/theme.h"
 
 #include <QDir>
 #include <QLabel>

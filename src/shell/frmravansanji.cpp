@@ -1,5 +1,6 @@
 #include "shell/frmravansanji.h"
 
+#include "common/theme.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/fonts.h"
@@ -9,7 +10,6 @@
 #include "platform/twips.h"
 #include "shell/frmravansanji_texts.h"
 #include "shell/shell_fonts.h"
-#include "common/theme.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #include "shell/frmskin.h"
 
+#include "common/theme.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
 #include "platform/handlers.h"
-#include "shell/shell_fonts.h"
 #include "platform/pictures.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
 #include "shell/frmskin_texts.h"
-#include "common/theme.h"
+#include "shell/shell_fonts.h"
 
 #include <QEvent>
 #include <QLabel>

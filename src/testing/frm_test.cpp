@@ -1,6 +1,7 @@
 #include "testing/frm_test.h"
 
 #include "common/messages.h"
+#include "common/theme.h"
 #include "common/val.h"
 #include "data/data_error.h"
 #include "data/value_text.h"
@@ -12,7 +13,6 @@
 #include "platform/modal.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
-#include "common/theme.h"
 #include "testing/frm_test_texts.h"
 #include "testing/item_key.h"
 
@@ -87,10 +87,36 @@ void FrmTest::openViews() {
 void FrmTest::buildControls() {
     setWindowTitle(texts::kCaption);
     twips::setClientSize(this, 10215, 8775);
+    // Created in this order, which is also the order they stack in.
+    buildStartScreen();
+    buildIdentificationPanel();
+    buildItemArea();
+    buildOptions();
+    buildButtons();
 
-    // The start screen's labels lie beneath the panels that may share their
-    // place: the identification panel stands over the instructions on a
-    // later run's start screen.
+    Text2 = controls::hiddenBox(this, "Text2");
+    Text12 = controls::hiddenBox(this, "Text12");
+    Text13 = controls::hiddenBox(this, "Text13");
+    Text14 = controls::hiddenBox(this, "Text14");
+    Text15 = controls::hiddenBox(this, "Text15");
+    Text16 = controls::hiddenBox(this, "Text16");
+    Text17 = controls::hiddenBox(this, "Text17");
+    Lbl1 = controls::make<QLabel>(this, "Lbl1");
+    Lbl1->hide();
+    Skin1 = new SkinEngine(this);
+
+    QWidget::setTabOrder(Text6, Option1);
+    QWidget::setTabOrder(Option5, CmdBack);
+    QWidget::setTabOrder(CmdBack, CmdNext);
+    QWidget::setTabOrder(CmdNext, Command1);
+    QWidget::setTabOrder(Command1, Command5);
+    QWidget::setTabOrder(Command5, Command2);
+}
+
+// The start screen's labels lie beneath the panels that may share their
+// place: the identification panel stands over the instructions on a later
+// run's start screen.
+void FrmTest::buildStartScreen() {
     SkinLabel3 = controls::make<SkinLabel>(this, "SkinLabel3");
     SkinLabel3->setText(texts::kTitleFirstLine + QLatin1Char('\n') + texts::kTitleSecondLine);
     SkinLabel3->setFont(fonts::arial(26.25));
@@ -111,10 +137,10 @@ void FrmTest::buildControls() {
     SkinLabel6->setWordWrap(true);
     SkinLabel6->setAlignment(kRight | Qt::AlignVCenter);
     twips::place(SkinLabel6, 600, 5340, 9075, 1335);
+}
 
-    buildIdentificationPanel();
-
-    // Resting place and caption of the item text until the first item.
+// The item number and the place of the item text until the first item.
+void FrmTest::buildItemArea() {
     SkinLbl5 = controls::make<SkinLabel>(this, "SkinLbl5");
     SkinLbl5->setText(QStringLiteral(" "));
     SkinLbl5->setFont(fonts::mitra(15.75));
@@ -126,9 +152,9 @@ void FrmTest::buildControls() {
     Text6->setFont(fonts::nazanin(15.75));
     Text6->setText(QStringLiteral("1"));
     Text6->hide();
+}
 
-    buildOptions();
-
+void FrmTest::buildButtons() {
     CmdBack = button(this, "CmdBack", texts::kCmdBackCaption, 14.25, 2100, 5700, 1455, 975);
     CmdNext = button(this, "CmdNext", texts::kCmdNextCaption, 14.25, 6960, 5700, 1455, 975);
     CmdNext->setDefault(true);
@@ -136,24 +162,6 @@ void FrmTest::buildControls() {
     Command5 = button(this, "Command5", texts::kCommand5Caption, 12, 5040, 7980, 1575, 555);
     Command5->hide();
     Command2 = button(this, "Command2", texts::kCommand2Caption, 12, 3840, 7980, 975, 555);
-
-    Text2 = controls::hiddenBox(this, "Text2");
-    Text12 = controls::hiddenBox(this, "Text12");
-    Text13 = controls::hiddenBox(this, "Text13");
-    Text14 = controls::hiddenBox(this, "Text14");
-    Text15 = controls::hiddenBox(this, "Text15");
-    Text16 = controls::hiddenBox(this, "Text16");
-    Text17 = controls::hiddenBox(this, "Text17");
-    Lbl1 = controls::make<QLabel>(this, "Lbl1");
-    Lbl1->hide();
-    Skin1 = new SkinEngine(this);
-
-    QWidget::setTabOrder(Text6, Option1);
-    QWidget::setTabOrder(Option5, CmdBack);
-    QWidget::setTabOrder(CmdBack, CmdNext);
-    QWidget::setTabOrder(CmdNext, Command1);
-    QWidget::setTabOrder(Command1, Command5);
-    QWidget::setTabOrder(Command5, Command2);
 }
 
 void FrmTest::buildIdentificationPanel() {

@@ -116,8 +116,11 @@ protected:
 private:
     void openViews();
     void buildControls();
+    void buildStartScreen();
     void buildIdentificationPanel();
+    void buildItemArea();
     void buildOptions();
+    void buildButtons();
     void wire();
     void bindViews();
 

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace pentarix::report {
 
@@ -104,11 +105,25 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent) {
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::buildControls() {
+    QWidget* bar = buildToolBar();
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("PreviewPages"));
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    canvas_ = new PageCanvas(scroll_);
+    scroll_->setWidget(canvas_);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(bar);
+    column->addWidget(scroll_, 1);
+}
+
+// Printing, zoom and paging, in groups, with Close at the far end.
+QWidget* PreviewWindow::buildToolBar() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("PreviewToolBar"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(6, 4, 6, 4);
-    row->setSpacing(2);
     printButton = toolButton(bar, "printButton", texts::kPrint, texts::kPrintTip);
     pdfButton = toolButton(bar, "pdfButton", texts::kPdf, texts::kPdfTip);
     zoomInButton = toolButton(bar, "zoomInButton", texts::kZoomIn);
@@ -129,35 +144,23 @@ void PreviewWindow::buildControls() {
     nextButton = toolButton(bar, "nextButton", texts::kNext);
     lastButton = toolButton(bar, "lastButton", texts::kLast);
     closeButton = toolButton(bar, "closeButton", texts::kClose);
-    row->addWidget(printButton);
-    row->addWidget(pdfButton);
-    row->addSpacing(12);
-    row->addWidget(zoomInButton);
-    row->addWidget(zoomOutButton);
-    row->addWidget(fitButton);
-    row->addSpacing(12);
-    row->addWidget(firstButton);
-    row->addWidget(previousButton);
-    row->addWidget(pageCaption);
-    row->addWidget(pageBox);
-    row->addWidget(pageCountLabel);
-    row->addWidget(nextButton);
-    row->addWidget(lastButton);
+
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->setSpacing(2);
+    // A gap between groups where the list holds no control.
+    const std::initializer_list<QWidget*> order = {printButton,  pdfButton,      nullptr,
+                                                   zoomInButton, zoomOutButton,  fitButton,
+                                                   nullptr,      firstButton,    previousButton,
+                                                   pageCaption,  pageBox,        pageCountLabel,
+                                                   nextButton,   lastButton};
+    for (QWidget* control : order) {
+        if (control) row->addWidget(control);
+        else row->addSpacing(12);
+    }
     row->addStretch(1);
     row->addWidget(closeButton);
-
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("PreviewPages"));
-    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    scroll_->setBackgroundRole(QPalette::Dark);
-    canvas_ = new PageCanvas(scroll_);
-    scroll_->setWidget(canvas_);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(bar);
-    column->addWidget(scroll_, 1);
+    return bar;
 }
 
 void PreviewWindow::wire() {

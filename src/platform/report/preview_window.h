@@ -69,6 +69,7 @@ protected:
 
 private:
     void buildControls();
+    QWidget* buildToolBar();
     void wire();
     void pageBoxEdited();
     void setZoom(double zoom);
