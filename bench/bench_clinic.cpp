@@ -559,6 +559,13 @@ void TestNextItem(benchmark::State& state) {
     }
 }
 
+// The closed test window is gone, and a fresh one waits hidden for the next
+// examinee, with nothing said to the operator.
+bool closedAndLoadedAgain(const QPointer<FrmTest>& closed, const Session& s) {
+    return (!closed || closed->isUnloaded()) && pentarix::isLoaded<FrmTest>() &&
+           pentarix::formSlot<FrmTest>().peek() != closed.data() && s.modal.messages.isEmpty();
+}
+
 void TestSaveAndClose(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     Session s(n);
@@ -589,8 +596,7 @@ void TestSaveAndClose(benchmark::State& state) {
                 QApplication::processEvents();
             });
             ++runs;
-            if ((window && !window->isUnloaded()) || !pentarix::isLoaded<FrmTest>() ||
-                pentarix::formSlot<FrmTest>().peek() == window.data() || !s.modal.messages.isEmpty()) {
+            if (!closedAndLoadedAgain(window, s)) {
                 fail(state, "the test window did not close and load again: " + shown(s.modal.take()));
                 break;
             }

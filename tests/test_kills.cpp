@@ -22,6 +22,7 @@
 #include <chrono>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -230,6 +231,88 @@ std::set<QString> partialFiles(const AppFolder& folder) {
     return found;
 }
 
+// Starts the helper on the folder, lets it run for the moment given and
+// kills it; the helper's report of the operations it started. Empty with a
+// failure added when the helper did not start or ended by itself.
+std::optional<QByteArray> runAndKill(const AppFolder& folder, quint32 seed, int done, std::chrono::microseconds moment) {
+    QProcess helper;
+    helper.setProgram(QStringLiteral(PENTARIX_RECORDS_HELPER));
+    helper.setArguments({folder.path(), QString::number(seed + static_cast<quint32>(done) * 7919u)});
+    helper.start();
+    QByteArray output;
+    while (!output.contains("ready\n") && helper.waitForReadyRead(30000)) {
+        output += helper.readAllStandardOutput();
+    }
+    if (!output.contains("ready\n")) {
+        ADD_FAILURE() << "kill " << done << ": the helper did not start\n" << helper.readAllStandardError().toStdString();
+        return std::nullopt;
+    }
+    std::this_thread::sleep_for(moment);
+    if (helper.state() != QProcess::Running || helper.waitForFinished(0)) {
+        ADD_FAILURE() << "kill " << done << ": the helper ended by itself\n"
+                      << helper.readAllStandardError().toStdString();
+        return std::nullopt;
+    }
+    helper.kill();
+    if (!helper.waitForFinished(10000)) {
+        ADD_FAILURE() << "kill " << done << ": the helper did not end when killed";
+        return std::nullopt;
+    }
+    return output + helper.readAllStandardOutput();
+}
+
+// The records: a rule is broken by this kill when a row breaks it that did
+// not before; the damage stays for the next runs.
+void checkRecords(const AppFolder& folder, std::array<std::set<QString>, kRules>& known, Tally& tally,
+                  const QString& interrupted, int done) {
+    const auto found = offenders(folder.databasePath());
+    for (int rule = Integrity; rule <= ScoresWhole; ++rule) {
+        QStringList fresh;
+        for (const QString& row : found[rule]) {
+            if (!known[rule].count(row)) fresh << row;
+        }
+        if (!fresh.isEmpty()) {
+            tally.broke(static_cast<Rule>(rule), interrupted,
+                        QStringLiteral("kill %1: %2").arg(done).arg(fresh.join(QLatin1Char(' '))));
+        }
+        known[rule] = found[rule];
+    }
+}
+
+// A copy target holds bytes the copies were given, and a whole database when
+// it holds any. `soundCopies` keeps the digests already found whole.
+void checkCopyTarget(CopyTarget& target, Rule rule, const std::vector<Operation>& run,
+                     std::set<QString>& soundCopies, Tally& tally, const QString& interrupted, int done) {
+    const std::set<QString> allowed = target.allowedAfter(run);
+    const QString digest = digestOf(target.path());
+    if (!allowed.count(digest)) {
+        tally.broke(rule, interrupted, QStringLiteral("kill %1: holds %2").arg(done).arg(digest));
+    } else if (!digest.isEmpty() && !soundCopies.count(digest)) {
+        if (const auto problem = pentarix::restoreSourceProblem(target.path())) {
+            tally.broke(rule, interrupted, QStringLiteral("kill %1: %2").arg(done).arg(*problem));
+        } else {
+            soundCopies.insert(digest);
+        }
+    }
+    target.found(digest);
+}
+
+// The interrupted copy may leave its partial file, which the start of the
+// next run removes; any other partial file is a leftover.
+void checkLeftovers(const AppFolder& folder, const CopyTarget& backup, const CopyTarget& restore, Tally& tally,
+                    const QString& interrupted, int done) {
+    for (const QString& partial : partialFiles(folder)) {
+        const bool own =
+            (interrupted == QLatin1String("backup") && partial == pentarix::partialCopyPath(backup.path())) ||
+            (interrupted == QLatin1String("restore") && partial == pentarix::partialCopyPath(restore.path()));
+        if (own) {
+            tally.cutCopy();
+        } else {
+            tally.broke(NoLeftovers, interrupted, QStringLiteral("kill %1: %2").arg(done).arg(partial));
+        }
+    }
+}
+
 TEST(RecordsUnderKills, EveryKillLeavesWholeRecordsAndWholeCopies) {
     const int kills = fromEnvironment("PENTARIX_KILLS", 200);
     const auto seed = static_cast<quint32>(fromEnvironment("PENTARIX_KILL_SEED", 20240611));
@@ -249,76 +332,17 @@ TEST(RecordsUnderKills, EveryKillLeavesWholeRecordsAndWholeCopies) {
 
     int done = 0;
     for (; done < kills; ++done) {
-        QProcess helper;
-        helper.setProgram(QStringLiteral(PENTARIX_RECORDS_HELPER));
-        helper.setArguments({folder.path(), QString::number(seed + static_cast<quint32>(done) * 7919u)});
-        helper.start();
-        QByteArray output;
-        while (!output.contains("ready\n") && helper.waitForReadyRead(30000)) {
-            output += helper.readAllStandardOutput();
-        }
-        ASSERT_TRUE(output.contains("ready\n")) << "kill " << done << ": the helper did not start\n"
-                                                << helper.readAllStandardError().toStdString();
-        std::this_thread::sleep_for(std::chrono::microseconds(moments.bounded(kLatestKillMs * 1000)));
-        if (helper.state() != QProcess::Running || helper.waitForFinished(0)) {
-            ADD_FAILURE() << "kill " << done << ": the helper ended by itself\n"
-                          << helper.readAllStandardError().toStdString();
-            break;
-        }
-        helper.kill();
-        ASSERT_TRUE(helper.waitForFinished(10000));
-        output += helper.readAllStandardOutput();
-
-        const std::vector<Operation> run = operationsOf(output);
+        const std::chrono::microseconds moment(moments.bounded(kLatestKillMs * 1000));
+        const std::optional<QByteArray> output = runAndKill(folder, seed, done, moment);
+        if (!output) break;
+        const std::vector<Operation> run = operationsOf(*output);
         // Killed before the first operation: at the start of the loop.
         const QString interrupted = run.empty() ? QStringLiteral("start") : run.back().name;
         tally.kill(interrupted);
-
-        // The records: a rule is broken by this kill when a row breaks it
-        // that did not before; the damage stays for the next runs.
-        const auto found = offenders(folder.databasePath());
-        for (int rule = Integrity; rule <= ScoresWhole; ++rule) {
-            QStringList fresh;
-            for (const QString& row : found[rule]) {
-                if (!known[rule].count(row)) fresh << row;
-            }
-            if (!fresh.isEmpty()) {
-                tally.broke(static_cast<Rule>(rule), interrupted,
-                            QStringLiteral("kill %1: %2").arg(done).arg(fresh.join(QLatin1Char(' '))));
-            }
-            known[rule] = found[rule];
-        }
-
-        // The copy targets: bytes the copies were given, and whole databases.
-        for (CopyTarget* target : {&backup, &restore}) {
-            const Rule rule = target == &backup ? BackupTarget : RestoreTarget;
-            const std::set<QString> allowed = target->allowedAfter(run);
-            const QString digest = digestOf(target->path());
-            if (!allowed.count(digest)) {
-                tally.broke(rule, interrupted, QStringLiteral("kill %1: holds %2").arg(done).arg(digest));
-            } else if (!digest.isEmpty() && !soundCopies.count(digest)) {
-                if (const auto problem = pentarix::restoreSourceProblem(target->path())) {
-                    tally.broke(rule, interrupted, QStringLiteral("kill %1: %2").arg(done).arg(*problem));
-                } else {
-                    soundCopies.insert(digest);
-                }
-            }
-            target->found(digest);
-        }
-
-        // The interrupted copy may leave its partial file; the start of the
-        // next run removes it.
-        for (const QString& partial : partialFiles(folder)) {
-            const bool own = (interrupted == QLatin1String("backup") &&
-                              partial == pentarix::partialCopyPath(backup.path())) ||
-                             (interrupted == QLatin1String("restore") &&
-                              partial == pentarix::partialCopyPath(restore.path()));
-            if (own) {
-                tally.cutCopy();
-            } else {
-                tally.broke(NoLeftovers, interrupted, QStringLiteral("kill %1: %2").arg(done).arg(partial));
-            }
-        }
+        checkRecords(folder, known, tally, interrupted, done);
+        checkCopyTarget(backup, BackupTarget, run, soundCopies, tally, interrupted, done);
+        checkCopyTarget(restore, RestoreTarget, run, soundCopies, tally, interrupted, done);
+        checkLeftovers(folder, backup, restore, tally, interrupted, done);
     }
 
     tally.print(done, clock.elapsed());

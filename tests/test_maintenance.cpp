@@ -429,6 +429,35 @@ struct OperatorFile {
     enum Kind { File, Folder, Link } kind;
 };
 
+// Places each operator file in the database's folder and in Back; their paths.
+std::vector<QString> placeOperatorFiles(const AppFolder& folder, const QString& linkTarget) {
+    const std::vector<OperatorFile> operatorFiles = {
+        {"b.mdbB.part", OperatorFile::File},
+        {".b.mdbB.part", OperatorFile::File},
+        {"b.mdbB.pentarix-partial", OperatorFile::File},
+        {".b.mdbB.pentarix-partial.txt", OperatorFile::File},
+        {".b.mdbB.pentarix-partiaL", OperatorFile::File},
+        {".pentarix-partial", OperatorFile::File},
+        {"b.mdbB", OperatorFile::File},
+        {".d.pentarix-partial", OperatorFile::Folder},
+        {".l.pentarix-partial", OperatorFile::Link},
+    };
+    std::vector<QString> placed;
+    for (const char* folderName : {"Pentarix", "Back"}) {
+        const QDir dir(folder.filePath(QString::fromLatin1(folderName)));
+        for (const OperatorFile& file : operatorFiles) {
+            const QString path = dir.filePath(QString::fromLatin1(file.name));
+            switch (file.kind) {
+            case OperatorFile::File: writeBytes(path, QByteArray(file.name)); break;
+            case OperatorFile::Folder: EXPECT_TRUE(dir.mkdir(QString::fromLatin1(file.name))); break;
+            case OperatorFile::Link: EXPECT_TRUE(QFile::link(linkTarget, path)); break;
+            }
+            placed.push_back(path);
+        }
+    }
+    return placed;
+}
+
 TEST_F(Maintenance, StartRemovesTheLeftoversOfKilledCopiesAndNoOperatorFile) {
     const QString source = folder.filePath(QStringLiteral("source.bin"));
     writeBytes(source, randomBytes(1 << 20, 21));
@@ -446,30 +475,8 @@ TEST_F(Maintenance, StartRemovesTheLeftoversOfKilledCopiesAndNoOperatorFile) {
     const QString elsewhere = pentarix::partialCopyPath(folder.filePath(QStringLiteral("elsewhere.mdbB")));
     writeBytes(elsewhere, QByteArrayLiteral("left elsewhere"));
 
-    const std::vector<OperatorFile> operatorFiles = {
-        {"b.mdbB.part", OperatorFile::File},
-        {".b.mdbB.part", OperatorFile::File},
-        {"b.mdbB.pentarix-partial", OperatorFile::File},
-        {".b.mdbB.pentarix-partial.txt", OperatorFile::File},
-        {".b.mdbB.pentarix-partiaL", OperatorFile::File},
-        {".pentarix-partial", OperatorFile::File},
-        {"b.mdbB", OperatorFile::File},
-        {".d.pentarix-partial", OperatorFile::Folder},
-        {".l.pentarix-partial", OperatorFile::Link},
-    };
-    std::vector<QString> kept;
-    for (const char* folderName : {"Pentarix", "Back"}) {
-        const QDir dir(folder.filePath(QString::fromLatin1(folderName)));
-        for (const OperatorFile& file : operatorFiles) {
-            const QString path = dir.filePath(QString::fromLatin1(file.name));
-            switch (file.kind) {
-            case OperatorFile::File: writeBytes(path, QByteArray(file.name)); break;
-            case OperatorFile::Folder: ASSERT_TRUE(dir.mkdir(QString::fromLatin1(file.name))); break;
-            case OperatorFile::Link: ASSERT_TRUE(QFile::link(source, path)); break;
-            }
-            kept.push_back(path);
-        }
-    }
+    const std::vector<QString> kept = placeOperatorFiles(folder, source);
+    ASSERT_FALSE(HasFailure()) << "the operator files could not be placed";
 
     ASSERT_EQ(runProgram(folder.path()), 0);
     for (const QString& target : targets) {

@@ -531,12 +531,7 @@ TEST_F(Printing, ListOfOneGroupHoldsThatGroupOnly) {
 
 // --- From registration to both printouts, through the real windows.
 
-TEST_F(Printing, AnExamineeRegisteredTestedAndScoredAppearsOnBothPrintouts) {
-    const QString code = QStringLiteral("E-29");
-    pentarix::Frm1& main = pentarix::form<pentarix::Frm1>();
-    main.show();
-
-    // Registration on the main window.
+void registerOnMainWindow(pentarix::Frm1& main, const QString& code) {
     main.Command1->click();
     pentarix::test::typeText(main.Text11, code);
     pentarix::test::typeText(main.Text6, QStringLiteral("نرگس"));
@@ -551,21 +546,33 @@ TEST_F(Printing, AnExamineeRegisteredTestedAndScoredAppearsOnBothPrintouts) {
     pick(main.Combo3, 3);
     pentarix::test::typeText(main.Text7, QStringLiteral("دکتری"));
     main.Command8->click();
-    ASSERT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Answer WHERE Code = 'E-29'")), QStringLiteral("1"));
+}
 
-    // The test: every item answered, options of every kind on items of both
-    // directions; the keyed values add up to these sums.
+// The option chosen for each item: options of every kind on items of both
+// directions.
+int optionOf(int item) { return (item * 7) % 5 + 1; }
+
+// What those options add up to on each factor once keyed, from the manual's
+// list of reversed items.
+QStringList keyedSumsOfTheOptions() {
     const std::set<int> reversed = {2,  4,  6,  8,  10, 12, 14, 16, 18, 20, 22, 24,
                                     26, 28, 30, 32, 34, 36, 38, 39, 44, 46, 49};
-    auto optionOf = [](int item) { return (item * 7) % 5 + 1; };
     std::array<int, 5> sums{};
     for (int item = 1; item <= 50; ++item) {
         sums[static_cast<std::size_t>((item - 1) % 5)] += reversed.count(item) ? 6 - optionOf(item) : optionOf(item);
     }
+    QStringList text;
+    for (int sum : sums) text << QString::number(sum);
+    return text;
+}
+
+// Runs the test from the main window, answering every item; true once the
+// test window was answered through.
+bool takeTheTest(pentarix::Frm1& main, ScriptedModal& modal, const QString& code) {
     bool tested = false;
     auto* poll = new QTimer(qApp);
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, qApp, [&tested, poll, optionOf] {
+    QObject::connect(poll, &QTimer::timeout, qApp, [&tested, poll] {
         auto* w = qobject_cast<pentarix::FrmTest*>(QApplication::activeModalWidget());
         if (!w || !w->isVisible()) return;
         poll->stop();
@@ -581,7 +588,17 @@ TEST_F(Printing, AnExamineeRegisteredTestedAndScoredAppearsOnBothPrintouts) {
     poll->start();
     modal.inputAnswers.push_back(code);
     main.Command2->click();
-    ASSERT_TRUE(tested);
+    return tested;
+}
+
+TEST_F(Printing, AnExamineeRegisteredTestedAndScoredAppearsOnBothPrintouts) {
+    const QString code = QStringLiteral("E-29");
+    pentarix::Frm1& main = pentarix::form<pentarix::Frm1>();
+    main.show();
+    registerOnMainWindow(main, code);
+    ASSERT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Answer WHERE Code = 'E-29'")), QStringLiteral("1"));
+    ASSERT_TRUE(takeTheTest(main, modal, code));
+    const QStringList expected = keyedSumsOfTheOptions();
 
     // Scoring.
     main.Command3->click();
@@ -590,8 +607,6 @@ TEST_F(Printing, AnExamineeRegisteredTestedAndScoredAppearsOnBothPrintouts) {
     modal.clear();
     score(w, code);
     ASSERT_EQ(modal.messages(), QStringList{pentarix::frmk_lid_texts::kScored});
-    QStringList expected;
-    for (int sum : sums) expected << QString::number(sum);
     EXPECT_EQ((QStringList{w.Text2->text(), w.Text4->text(), w.Text14->text(), w.Text17->text(), w.Text18->text()}),
               expected);
 

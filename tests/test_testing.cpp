@@ -668,6 +668,24 @@ TEST_F(OpeningRoad, WithoutAnyAnswerSheetNothingHappens) {
     EXPECT_FALSE(pentarix::isLoaded<FrmTest>());
 }
 
+// The start screen every later examinee meets, hidden until the window opens:
+// the instructions and the identification panel, no title, no item.
+void expectNextExamineesStartScreen(const FrmTest& next) {
+    EXPECT_FALSE(next.isVisible());
+    EXPECT_FALSE(next.SkinLabel4->isHidden());
+    EXPECT_FALSE(next.SkinLabel6->isHidden());
+    EXPECT_TRUE(next.SkinLabel3->isHidden());
+    EXPECT_FALSE(next.Frame1->isHidden());
+    EXPECT_FALSE(next.SkinLbl5->isHidden());
+    EXPECT_EQ(next.SkinLbl5->geometry(), pentarix::twips::rect(8640, 3300, 375, 615));
+    EXPECT_EQ(next.SkinLbl5->text(), QStringLiteral(" "));
+    EXPECT_FALSE(next.Command1->isHidden());
+    EXPECT_FALSE(next.Command2->isHidden());
+    EXPECT_TRUE(next.CmdBack->isHidden());
+    EXPECT_TRUE(next.CmdNext->isHidden());
+    EXPECT_EQ(next.Text6->text(), QStringLiteral("0"));
+}
+
 TEST_F(OpeningRoad, ARunThroughTheModalWindowThenTheNextExamineesStartScreen) {
     folder.addExaminee(QStringLiteral("O'Neil"), QStringLiteral("B"), QStringLiteral("سارا"));
     pentarix::Frm1& m = mainWindow();
@@ -693,19 +711,7 @@ TEST_F(OpeningRoad, ARunThroughTheModalWindowThenTheNextExamineesStartScreen) {
     // The window was reloaded, hidden, and prepared for the next examinee.
     ASSERT_TRUE(pentarix::isLoaded<FrmTest>());
     FrmTest& next = pentarix::form<FrmTest>();
-    EXPECT_FALSE(next.isVisible());
-    EXPECT_FALSE(next.SkinLabel4->isHidden());
-    EXPECT_FALSE(next.SkinLabel6->isHidden());
-    EXPECT_TRUE(next.SkinLabel3->isHidden());
-    EXPECT_FALSE(next.Frame1->isHidden());
-    EXPECT_FALSE(next.SkinLbl5->isHidden());
-    EXPECT_EQ(next.SkinLbl5->geometry(), pentarix::twips::rect(8640, 3300, 375, 615));
-    EXPECT_EQ(next.SkinLbl5->text(), QStringLiteral(" "));
-    EXPECT_FALSE(next.Command1->isHidden());
-    EXPECT_FALSE(next.Command2->isHidden());
-    EXPECT_TRUE(next.CmdBack->isHidden());
-    EXPECT_TRUE(next.CmdNext->isHidden());
-    EXPECT_EQ(next.Text6->text(), QStringLiteral("0"));
+    expectNextExamineesStartScreen(next);
 
     // The second examinee meets that start screen, with an apostrophe in the code.
     modal.inputAnswers = {QStringLiteral("O'Neil")};
