@@ -97,13 +97,14 @@ void FrmCode::buildGrid() {
 }
 
 // The three ways to narrow the list: by first name, by last name, by group.
+// Each caption ends at its list, at the label's left edge.
 void FrmCode::buildChoices() {
     DataCombo6 = controls::make<DataCombo>(this, "DataCombo6");
     twips::placeWidth(DataCombo6, 6720, 300, 2160);
-    Label6 = label(this, "Label6", texts::kDataCombo6Label, Qt::AlignRight, 8940, 330, 1170, 375);
+    Label6 = label(this, "Label6", texts::kDataCombo6Label, Qt::AlignLeft, 8940, 330, 1170, 375);
     DataCombo1 = controls::make<DataCombo>(this, "DataCombo1");
     twips::placeWidth(DataCombo1, 6720, 900, 2160);
-    Label1 = label(this, "Label1", texts::kDataCombo1Label, Qt::AlignRight, 8940, 930, 1170, 375);
+    Label1 = label(this, "Label1", texts::kDataCombo1Label, Qt::AlignLeft, 8940, 930, 1170, 375);
     Combo3 = controls::make<QComboBox>(this, "Combo3");
     Combo3->setEditable(true);
     Combo3->setInsertPolicy(QComboBox::NoInsert);
@@ -112,7 +113,7 @@ void FrmCode::buildChoices() {
     Combo3->setCurrentIndex(-1);
     Combo3->setEditText(QString());
     twips::placeWidth(Combo3, 6720, 1500, 2160);
-    Label3 = label(this, "Label3", texts::kCombo3Label, Qt::AlignRight, 8940, 1530, 1170, 375);
+    Label3 = label(this, "Label3", texts::kCombo3Label, Qt::AlignLeft, 8940, 1530, 1170, 375);
 }
 
 void FrmCode::wire() {

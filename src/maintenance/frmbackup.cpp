@@ -49,7 +49,7 @@ QLineEdit* pathBox(QWidget* parent, const char* name, int left, int top, int wid
     box->setFont(fonts::arial(10, false));
     // Paths read left to right, whatever the window's direction.
     box->setLayoutDirection(Qt::LeftToRight);
-    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    controls::align(box, Qt::AlignLeft | Qt::AlignVCenter);
     twips::place(box, left, top, width, height);
     return box;
 }

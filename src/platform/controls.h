@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -23,6 +24,19 @@ T* make(QWidget* parent, const char* name) {
     return widget;
 }
 
+// Alignment as the window tables mean it: a left or right edge is the one the
+// eye sees. In a right-to-left window Qt mirrors Qt::AlignLeft and
+// Qt::AlignRight by the direction of the text unless Qt::AlignAbsolute is set,
+// so Persian typed into a right-aligned box would sit at its left edge.
+// Centring has no side and is left alone.
+constexpr Qt::Alignment physical(Qt::Alignment alignment) {
+    return alignment.testAnyFlags(Qt::AlignLeft | Qt::AlignRight) ? alignment | Qt::AlignAbsolute : alignment;
+}
+
+// Every alignment given to a label or a text box goes through these.
+inline void align(QLabel* label, Qt::Alignment alignment) { label->setAlignment(physical(alignment)); }
+inline void align(QLineEdit* box, Qt::Alignment alignment) { box->setAlignment(physical(alignment)); }
+
 inline QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                            int width, int height) {
     auto* b = make<QPushButton>(parent, name);
@@ -35,7 +49,7 @@ inline SkinLabel* label(QWidget* parent, const char* name, const QString& captio
                         int left, int top, int width, int height) {
     auto* l = make<SkinLabel>(parent, name);
     l->setText(caption);
-    l->setAlignment(alignment | Qt::AlignVCenter);
+    align(l, alignment | Qt::AlignVCenter);
     twips::place(l, left, top, width, height);
     return l;
 }
@@ -43,7 +57,7 @@ inline SkinLabel* label(QWidget* parent, const char* name, const QString& captio
 inline QLineEdit* textBox(QWidget* parent, const char* name, Qt::Alignment alignment, int left, int top,
                           int width, int height) {
     auto* box = make<QLineEdit>(parent, name);
-    box->setAlignment(alignment);
+    align(box, alignment);
     twips::place(box, left, top, width, height);
     return box;
 }

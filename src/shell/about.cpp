@@ -60,7 +60,8 @@ QLabel* creditLabel(QWidget* parent, const char* name, int left, int top) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(shell_fonts::arial(15.75));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A credit line grows to the left from its right edge.
+    controls::align(label, Qt::AlignRight | Qt::AlignVCenter);
     twips::place(label, left, top, 1005, 360);
     return label;
 }

@@ -36,9 +36,11 @@ using controls::textBox;
 
 namespace {
 
+// A caption stands just right of its box and ends at the box: its text keeps
+// to the label's left edge.
 SkinLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                  int height) {
-    return controls::label(parent, name, caption, Qt::AlignRight, left, top, width, height);
+    return controls::label(parent, name, caption, Qt::AlignLeft, left, top, width, height);
 }
 
 } // namespace
@@ -128,7 +130,7 @@ void Frm1::buildHeadings() {
     SkinLabel2->setText(QStringLiteral(" "));
     SkinLabel2->setFont(fonts::nazanin(11));
     SkinLabel2->setWordWrap(true);
-    SkinLabel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    controls::align(SkinLabel2, Qt::AlignRight | Qt::AlignVCenter);
     twips::place(SkinLabel2, 300, 7740, 9975, 615);
     SkinLabel2->hide();
 
