@@ -86,8 +86,11 @@ QString startFailureText(const QString& path, const std::exception_ptr& failure)
 
 void prepareApplication(QApplication& app) {
     fonts::startWarmup();
+    // The desktop knows the program by this name (its window class). No
+    // display name is set: Qt would append it to every window title, and the
+    // windows and boxes carry exactly their own titles.
     QApplication::setApplicationName(QStringLiteral("pentarix"));
-    QApplication::setApplicationDisplayName(platform::applicationTitle());
+    QGuiApplication::setDesktopFileName(QStringLiteral("pentarix"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setFont(fonts::nazanin(10, false));
     QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
