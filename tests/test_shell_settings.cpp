@@ -41,6 +41,7 @@ public:
     RecordingLauncher& operator=(const RecordingLauncher&) = delete;
 
     QStringList installed; // programs that start
+    bool browser = true;   // whether a web address opens
     QStringList tried;
     QStringList opened;
 
@@ -50,7 +51,7 @@ public:
     }
     bool openUrl(const QUrl& url) override {
         opened << url.toString();
-        return true;
+        return browser;
     }
 };
 
@@ -300,7 +301,7 @@ TEST_F(ShellSettingsTest, CalculatorTriesTheDesktopsInTurnAndIsMissedPolitely) {
     EXPECT_FALSE(modal.ended());
 }
 
-TEST_F(ShellSettingsTest, WebPictureOpensTheTwoAddressesInOrder) {
+TEST_F(ShellSettingsTest, WebPictureOpensTheTwoAddressesInOrderAndIsMissedPolitely) {
     Frm1& w = load();
     QTest::mouseClick(w.Picture1, Qt::RightButton);
     EXPECT_TRUE(launcher.opened.isEmpty());
@@ -310,6 +311,17 @@ TEST_F(ShellSettingsTest, WebPictureOpensTheTwoAddressesInOrder) {
     EXPECT_EQ(launcher.opened[1], QStringLiteral("https://learn.pentarix-soft.example/"));
     EXPECT_EQ(w.Picture1->toolTip(), texts::kPicture1Tip);
     EXPECT_EQ(w.Picture1->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(modal.calls.empty());
+
+    // No browser: both are tried, then the operator is told, as for the calculator.
+    launcher.browser = false;
+    launcher.opened.clear();
+    QTest::mouseClick(w.Picture1, Qt::LeftButton);
+    EXPECT_EQ(launcher.opened.size(), 2);
+    ASSERT_EQ(modal.messages(), QStringList{pentarix::frm1_settings_texts::kNoBrowser});
+    EXPECT_EQ(modal.calls[0].title, QStringLiteral("پيام"));
+    EXPECT_TRUE(pentarix::isLoaded<Frm1>());
+    EXPECT_FALSE(modal.ended());
 }
 
 } // namespace

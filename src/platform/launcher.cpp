@@ -1,6 +1,7 @@
 #include "platform/launcher.h"
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -8,6 +9,42 @@ namespace pentarix::platform {
 
 namespace {
 Launcher* installed = nullptr;
+
+// Browsers the desktop's opener falls back on: Debian's alternatives first.
+// Text browsers are left out, as they show nothing on a desktop.
+const QStringList& browserPrograms() {
+    static const QStringList programs = {
+        QStringLiteral("x-www-browser"), QStringLiteral("gnome-www-browser"), QStringLiteral("firefox"),
+        QStringLiteral("firefox-esr"),   QStringLiteral("chromium"),          QStringLiteral("google-chrome"),
+        QStringLiteral("epiphany"),      QStringLiteral("konqueror"),         QStringLiteral("falkon")};
+    return programs;
+}
+
+// A program registered for web addresses in the desktop's cache of handlers
+// (browsers installed outside the search path, such as Flatpak ones).
+bool webHandlerRegistered() {
+    const QStringList caches =
+        QStandardPaths::locateAll(QStandardPaths::ApplicationsLocation, QStringLiteral("mimeinfo.cache"));
+    for (const QString& path : caches) {
+        QFile cache(path);
+        if (!cache.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
+        while (!cache.atEnd()) {
+            const QByteArray line = cache.readLine().trimmed();
+            if (line.startsWith("x-scheme-handler/http") && line.contains('=') && !line.endsWith('=')) return true;
+        }
+    }
+    return false;
+}
+
+// The desktop's opener hands a web address to a browser without telling
+// whether one was there; asked first, the operator can be told.
+bool browserInstalled() {
+    if (!qEnvironmentVariableIsEmpty("BROWSER")) return true;
+    for (const QString& program : browserPrograms()) {
+        if (!QStandardPaths::findExecutable(program).isEmpty()) return true;
+    }
+    return webHandlerRegistered();
+}
 } // namespace
 
 bool DesktopLauncher::startDetached(const QString& program) {
@@ -18,7 +55,11 @@ bool DesktopLauncher::startDetached(const QString& program) {
     return QProcess::startDetached(path, {});
 }
 
-bool DesktopLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopLauncher::openUrl(const QUrl& url) {
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (web && !browserInstalled()) return false;
+    return QDesktopServices::openUrl(url);
+}
 
 Launcher& launcher() {
     static DesktopLauncher desktop;

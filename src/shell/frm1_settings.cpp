@@ -122,8 +122,9 @@ void Frm1::Command64_Click() {
 void Frm1::Command7_Click() { Frame9->hide(); }
 
 void Frm1::Picture1_Click() {
-    platform::launcher().openUrl(QUrl(contact::kMainSite));
-    platform::launcher().openUrl(QUrl(contact::kSecondSite));
+    const bool main = platform::launcher().openUrl(QUrl(contact::kMainSite));
+    const bool second = platform::launcher().openUrl(QUrl(contact::kSecondSite));
+    if (!main && !second) ShowTimedMessage(this, frm1_settings_texts::kNoBrowser);
 }
 
 } // namespace pentarix

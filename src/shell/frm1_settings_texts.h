@@ -7,5 +7,6 @@
 namespace pentarix::frm1_settings_texts {
 
 inline const QString kNoCalculator = QStringLiteral("ماشین حسابی روی این رایانه پیدا نشد.");
+inline const QString kNoBrowser = QStringLiteral("مرورگر وبی روی این رایانه پیدا نشد.");
 
 } // namespace pentarix::frm1_settings_texts
