@@ -83,6 +83,13 @@ TEST_F(InformationTest, IntroductionShowsTitlesPictureAndTheTheme) {
         EXPECT_EQ(w.Picture1->pixmap().size(), QSize(778, 512));
         EXPECT_EQ(w.SkinLabel2->text(), pentarix::frmravansanji_texts::kPersianTitle);
         EXPECT_EQ(w.SkinLabel3->text(), pentarix::frmravansanji_texts::kEnglishTitle);
+        // The titles name the scale and the scholar it is called after, each on its one line.
+        EXPECT_TRUE(w.SkinLabel2->text().contains(QStringLiteral("گلدبرگ")));
+        EXPECT_TRUE(w.SkinLabel3->text().contains(QStringLiteral("Goldberg")));
+        for (QLabel* title : {w.SkinLabel2, w.SkinLabel3}) {
+            EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->contentsRect().width())
+                << title->objectName().toStdString();
+        }
         EXPECT_EQ(w.Command1->text(), pentarix::frmravansanji_texts::kCommand1Caption);
         EXPECT_EQ(w.Skin1->loadedFileName(), QStringLiteral("Paper.skn"));
         EXPECT_FALSE(w.styleSheet().isEmpty());
