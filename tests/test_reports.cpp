@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -299,6 +301,51 @@ TEST_F(ReportFacility, PreviewPagesThroughAndSavesAPdf) {
 }
 
 // --- The result sheet and the list, printed from the scoring window.
+
+// Which columns of a label's box take ink when the label is printed alone.
+std::vector<bool> inkColumns(const report::Control& label, const QString& text) {
+    report::ReportDocument doc;
+    doc.page.paperWidth = label.box.right() + 200;
+    doc.page.paperHeight = label.box.height() + 200;
+    doc.page.leftMargin = doc.page.rightMargin = doc.page.topMargin = doc.page.bottomMargin = 0;
+    doc.page.bodyWidth = doc.page.paperWidth;
+    doc.reportFooter().setHeight(label.box.height());
+    doc.reportFooter().addLabel(label.name, label.box, text, label.style);
+    const QImage page = report::Printout(doc, report::Rows()).pageImage(0, 600).convertToFormat(QImage::Format_RGB32);
+    const double perTwip = page.width() / static_cast<double>(doc.page.paperWidth);
+    const int from = static_cast<int>(label.box.left() * perTwip);
+    const int to = static_cast<int>((label.box.right() + 1) * perTwip);
+    std::vector<bool> ink;
+    for (int x = from; x < to && x < page.width(); ++x) {
+        bool dark = false;
+        for (int y = 0; y < page.height() && !dark; ++y) dark = qGray(page.pixel(x, y)) < 128;
+        ink.push_back(dark);
+    }
+    return ink;
+}
+
+// The address caption of the list's footer is stored colon first; it reads,
+// right to left, as the field name followed by its colon: the word keeps its
+// place at the box's right edge and the colon stands at its left.
+TEST(ListReportFooter, AddressCaptionReadsAsTheFieldNameFollowedByItsColon) {
+    pentarix::DataRPrint list;
+    const report::Control* caption = list.report().document().reportFooter().control(QStringLiteral("Label15"));
+    ASSERT_NE(caption, nullptr);
+    ASSERT_TRUE(caption->text.startsWith(QLatin1Char(':')));
+    const std::vector<bool> whole = inkColumns(*caption, caption->text);
+    const std::vector<bool> word = inkColumns(*caption, caption->text.mid(1));
+    ASSERT_EQ(whole.size(), word.size());
+    const auto first = std::find(word.begin(), word.end(), true);
+    ASSERT_NE(first, word.end()) << "the word left no ink";
+    const auto wordLeft = static_cast<std::size_t>(first - word.begin());
+    EXPECT_GT(wordLeft, word.size() / 4) << "the word stands at the right";
+    EXPECT_TRUE(std::equal(word.begin() + static_cast<std::ptrdiff_t>(wordLeft), word.end(),
+                           whole.begin() + static_cast<std::ptrdiff_t>(wordLeft)))
+        << "the colon moved the word";
+    EXPECT_NE(std::find(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(wordLeft) - 1, true),
+              whole.begin() + static_cast<std::ptrdiff_t>(wordLeft) - 1)
+        << "no colon left of the word";
+}
 
 class Printing : public ::testing::Test {
 protected:

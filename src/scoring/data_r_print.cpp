@@ -98,8 +98,11 @@ void addColumns(report::ReportDocument& doc) {
 void addReportFooter(report::ReportDocument& doc) {
     report::Section& footer = doc.reportFooter();
     footer.setHeight(378);
-    footer.addLabel(QStringLiteral("Label15"), QRect(8945, 0, 555, 375), texts::kListLabel15,
-                    style(fonts::mitra(9.75), report::Align::Right));
+    // The caption is stored colon first; laid out left to right it reads as
+    // the field name followed by its colon, the colon at its left end.
+    report::TextStyle caption = style(fonts::mitra(9.75), report::Align::Right);
+    caption.direction = Qt::LeftToRight;
+    footer.addLabel(QStringLiteral("Label15"), QRect(8945, 0, 555, 375), texts::kListLabel15, caption);
     report::TextStyle address = style(fonts::mitra(9.75), report::Align::Right);
     address.background = QColor(0xF8, 0xF8, 0xF8);
     footer.addLabel(QStringLiteral("Label14"), QRect(3906, 0, 5040, 378), QString(), address);

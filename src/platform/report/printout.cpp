@@ -53,7 +53,8 @@ QList<QGlyphRun> layOut(const QString& text, const TextStyle& style, const QFont
     // Absolute: right means the right edge of the box, also for text read
     // right to left.
     QTextOption option(horizontal(style.align) | Qt::AlignAbsolute);
-    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    if (style.direction != Qt::LayoutDirectionAuto) option.setTextDirection(style.direction);
+    else option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(style.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     // Laid out for no device: the same glyphs on screen, on paper and in PDF.
     QTextLayout layout(text, font);

@@ -30,6 +30,10 @@ struct TextStyle {
     // A line too long for its box is set smaller rather than cut (one-line
     // texts only).
     bool shrinkToFit = false;
+    // The order in which the text reads; by default that of its first
+    // letter. A caption stored with its colon first (":آدرس") reads as the
+    // field name followed by the colon only from left to right.
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
 };
 
 // A text box's format step: the field's text and the row's place in the
