@@ -1,24 +1,41 @@
+#include "common/messages.h"
+#include "examinees/frm_code.h"
 #include "maintenance/exitpro.h"
+#include "maintenance/frmbackup.h"
+#include "platform/modal.h"
 #include "platform/single_instance.h"
 #include "platform/skin_engine.h"
 #include "platform/twips.h"
+#include "scoring/frmk_lid.h"
+#include "shell/about.h"
 #include "shell/frm1.h"
 #include "shell/frm1_texts.h"
+#include "shell/frmq.h"
+#include "shell/frmravansanji.h"
+#include "shell/frmskin.h"
 #include "support/app_folder.h"
+#include "support/real_box.h"
 #include "support/scripted_modal.h"
 #include "support/typing.h"
+#include "testing/frm_test.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
+
+#include <functional>
 
 using pentarix::Frm1;
 using pentarix::test::AppFolder;
@@ -251,5 +268,173 @@ TEST_F(Frm1Test, SecondCopyIsRefusedAndAKilledCopyBlocksNothing) {
     load();
     EXPECT_TRUE(modal.calls.empty()) << "a killed copy still blocks the start";
 }
+
+// Where a text leaves ink across a widget: its first and last columns that
+// differ from the same widget drawn without the text.
+struct Ink {
+    int left = -1;
+    int right = -1;
+};
+
+Ink inkOf(QWidget* widget) {
+    const QImage with = widget->grab().toImage();
+    const QString text = widget->property("text").toString();
+    widget->setProperty("text", QString());
+    const QImage without = widget->grab().toImage();
+    widget->setProperty("text", text);
+    Ink ink;
+    for (int x = 0; x < with.width(); ++x) {
+        for (int y = 0; y < with.height(); ++y) {
+            if (with.pixel(x, y) == without.pixel(x, y)) continue;
+            if (ink.left < 0) ink.left = x;
+            ink.right = x;
+            break;
+        }
+    }
+    return ink;
+}
+
+struct RightAlignedCase {
+    const char* name;
+    std::function<QWidget*(Frm1&)> fill; // opens the panel, types, gives the control
+};
+
+class RightAlignedText : public Frm1Test, public ::testing::WithParamInterface<RightAlignedCase> {};
+
+// Persian typed into a box that the window tables call right-aligned stands
+// at the box's right edge, not where a right-to-left reading would mirror it.
+TEST_P(RightAlignedText, PersianStandsAtTheRightEdge) {
+    Frm1& w = load();
+    QWidget* control = GetParam().fill(w);
+    ASSERT_TRUE(control->isVisible());
+    control->clearFocus(); // no caret in the picture
+    const Ink ink = inkOf(control);
+    ASSERT_GE(ink.left, 0) << "no text drawn";
+    const int leftGap = ink.left;
+    const int rightGap = control->width() - 1 - ink.right;
+    EXPECT_LT(rightGap, leftGap) << "ink from " << ink.left << " to " << ink.right << " of " << control->width();
+}
+
+QWidget* typed(QLineEdit* box, const QString& text) {
+    box->clear();
+    box->setFocus();
+    pentarix::test::typeText(box, text);
+    EXPECT_EQ(box->text(), text);
+    return box;
+}
+
+QWidget* registration(Frm1& w, QLineEdit* box, const QString& text) {
+    w.Command1->click();
+    return typed(box, text);
+}
+
+QWidget* clinic(Frm1& w, QLineEdit* box, const QString& text) {
+    w.Command9->click();
+    w.Command67->click();
+    return typed(box, text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, RightAlignedText,
+    ::testing::Values(
+        RightAlignedCase{"first_name", [](Frm1& w) { return registration(w, w.Text6, QStringLiteral("سارا")); }},
+        RightAlignedCase{"last_name", [](Frm1& w) { return registration(w, w.Text4, QStringLiteral("کریمی")); }},
+        RightAlignedCase{"education", [](Frm1& w) { return registration(w, w.Text7, QStringLiteral("دیپلم")); }},
+        RightAlignedCase{"clinic_name", [](Frm1& w) { return clinic(w, w.Text2, QStringLiteral("کلینیک")); }},
+        RightAlignedCase{"clinic_address", [](Frm1& w) { return clinic(w, w.Text14, QStringLiteral("تهران")); }},
+        RightAlignedCase{"hint_line",
+                         [](Frm1& w) -> QWidget* {
+                             QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w.Command3->mapToGlobal(QPointF(2, 2)),
+                                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                             QApplication::sendEvent(w.Command3, &move);
+                             return w.SkinLabel2;
+                         }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A window's title as shown: the widget's own, and the one its window carries.
+struct Titles {
+    QString widget;
+    QString window;
+};
+
+template <class W>
+Titles titlesOfWindow() {
+    ScriptedModal modal;
+    W& w = pentarix::form<W>();
+    w.show();
+    return {w.windowTitle(), w.windowHandle() ? w.windowHandle()->title() : QString()};
+}
+
+Titles titlesOfBox(const std::function<void(QWidget*)>& show) {
+    QWidget owner;
+    owner.show();
+    Titles titles;
+    pentarix::test::WhenBoxShown read(&owner, [&](QMessageBox* box) {
+        titles = {box->windowTitle(), box->windowHandle() ? box->windowHandle()->title() : QString()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    show(&owner);
+    return titles;
+}
+
+// Whether the application carries a display name of its own: Qt then appends
+// " — " and that name to every title it hands the window system.
+bool displayNameOfItsOwn() {
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name + QStringLiteral("-probe"));
+    const bool own = QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name);
+    return own;
+}
+
+struct TitleCase {
+    const char* name;
+    std::function<Titles()> open;
+    QString title;
+};
+
+class ExactTitle : public ::testing::TestWithParam<TitleCase> {
+protected:
+    ~ExactTitle() override { pentarix::FormSlotBase::discardAll(); }
+    AppFolder folder;
+};
+
+TEST_P(ExactTitle, WindowSystemGetsTheTitleAsGiven) {
+    const TitleCase& c = GetParam();
+    const Titles titles = c.open();
+    EXPECT_EQ(titles.widget, c.title);
+    EXPECT_EQ(titles.window, c.title);
+    EXPECT_FALSE(displayNameOfItsOwn()) << "the application's name would be appended to the title";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ExactTitle,
+    ::testing::Values(
+        TitleCase{"Frm1", titlesOfWindow<Frm1>, QStringLiteral(" ")},
+        TitleCase{"FrmCode", titlesOfWindow<pentarix::FrmCode>, QStringLiteral("کد آزمودني")},
+        TitleCase{"FrmkLID", titlesOfWindow<pentarix::FrmkLID>, QStringLiteral("کليد گذاري")},
+        TitleCase{"FrmTest", titlesOfWindow<pentarix::FrmTest>, QStringLiteral("صفحه اجراي تست")},
+        TitleCase{"Frmbackup", titlesOfWindow<pentarix::Frmbackup>, QStringLiteral("Back up ...  Reastor")},
+        TitleCase{"exitpro", titlesOfWindow<pentarix::exitpro>, QStringLiteral("تهيه نسخه پشتيبان")},
+        TitleCase{"Frmskin", titlesOfWindow<pentarix::Frmskin>, QStringLiteral("Skin")},
+        TitleCase{"About", titlesOfWindow<pentarix::About>, QStringLiteral("about")},
+        TitleCase{"FrmQ", titlesOfWindow<pentarix::FrmQ>, QStringLiteral("سوالات")},
+        TitleCase{"Frmravansanji", titlesOfWindow<pentarix::Frmravansanji>, QStringLiteral("معرفي پرسشنامه")},
+        TitleCase{"second_copy_box",
+                  [] {
+                      return titlesOfBox([](QWidget* owner) {
+                          pentarix::platform::QtModalHost().messageBox(owner, texts::kAlreadyRunning,
+                                                                       texts::kAlreadyRunningTitle,
+                                                                       pentarix::platform::style::kIconInformation);
+                      });
+                  },
+                  QStringLiteral("Warnnig")},
+        TitleCase{"timed_box",
+                  [] {
+                      return titlesOfBox(
+                          [](QWidget* owner) { pentarix::ShowTimedMessage(owner, QStringLiteral("متن")); });
+                  },
+                  QStringLiteral("پيام")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
