@@ -267,7 +267,11 @@ void checkButton(QStringList& misfits, const QAbstractButton* b) {
         if (push->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
         if (push->isDefault()) option.features |= QStyleOptionButton::DefaultButton;
     }
-    const QRect area = b->style()->subElementRect(contents, &option, b);
+    QRect area = b->style()->subElementRect(contents, &option, b);
+    // An icon stands beside the caption, with a few pixels between them.
+    if (!b->icon().isNull() && contents == QStyle::SE_PushButtonContents) {
+        area.setLeft(area.left() + b->iconSize().width() + 4);
+    }
     QString text = b->text();
     text.remove(QLatin1Char('&'));
     checkLine(misfits, b, text, area, alignment);
