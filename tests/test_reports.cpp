@@ -108,6 +108,56 @@ protected:
     std::unique_ptr<RecordView> view;
 };
 
+// A long text in a short box, as the list's footer holds the clinic's
+// address: set smaller in wrapped lines, it stays inside its box; a text that
+// may not shrink runs below it, which is what the check must see.
+struct LongTextCase {
+    const char* name;
+    bool shrinkToFit;
+    bool staysInside;
+};
+
+class LongText : public ::testing::TestWithParam<LongTextCase> {};
+
+TEST_P(LongText, ShrinksWrappedLinesIntoTheBox) {
+    const QRect box(2000, 0, 5040, 378); // twips in the report header
+    report::ReportDocument doc;
+    doc.page.paperWidth = 9000;
+    doc.page.paperHeight = 3000;
+    doc.page.leftMargin = 500;
+    doc.page.topMargin = 500;
+    doc.page.bodyWidth = 8000;
+    doc.reportHeader().setHeight(1500);
+    report::TextStyle style;
+    style.font = pentarix::fonts::mitra(9.75);
+    style.align = report::Align::Right;
+    style.shrinkToFit = GetParam().shrinkToFit;
+    doc.reportHeader().addLabel(QStringLiteral("Label14"), box,
+                                QStringLiteral("تهران، خیابان ولیعصر، بالاتر از میدان ونک، کوچه بهار، پلاک 12، "
+                                               "طبقه دوم، واحد 4، روبروی پارک ملت - تلفن 88001234"),
+                                style);
+    const report::Printout printout(std::move(doc), report::Rows());
+    // 144 dots to the inch: ten twips to a dot.
+    const QImage page = printout.pageImage(0, 144);
+    const QRect inside = QRect(500 + box.x(), 500 + box.y(), box.width(), box.height());
+    int inked = 0;
+    int outside = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) > 128) continue;
+            ++inked;
+            if (!inside.adjusted(-10, -10, 10, 10).contains(x * 10, y * 10)) ++outside;
+        }
+    }
+    EXPECT_GT(inked, 0);
+    EXPECT_EQ(outside == 0, GetParam().staysInside) << outside << " dots of ink outside the box";
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, LongText,
+                         ::testing::Values(LongTextCase{"shrinks_into_its_box", true, true},
+                                           LongTextCase{"without_shrinking_runs_below", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Page layout: the report header once, the page header on every page, as many
 // rows as fit (3 on the first page, 4 on the others), the report footer after
 // the last row, on a page of its own when it does not fit.

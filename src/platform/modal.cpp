@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -47,6 +48,13 @@ int answerOf(QMessageBox::StandardButton button) {
 
 QFileDialog::Options dialogOptions() { return QFileDialog::DontUseNativeDialog; }
 
+// Beside an icon, a left-to-right box's button places its Persian caption
+// by a measure narrower than the shaped word ("تأیید" loses its first
+// letter): the captions stand alone, centred in their buttons.
+void captionsWithoutIcons(QMessageBox& box) {
+    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
+}
+
 } // namespace
 
 QString applicationTitle() { return QStringLiteral("آزمون پنج عاملی شخصیت"); }
@@ -59,6 +67,7 @@ int QtModalHost::messageBox(QWidget* owner, const QString& text, const QString& 
     if (style & style::kServiceNotification) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     // A Yes/No question without Escape: closing the box answers No.
     if ((style & 0x0F) == style::kYesNo) box.setEscapeButton(QMessageBox::No);
+    captionsWithoutIcons(box);
     box.exec();
     auto* clicked = box.clickedButton();
     if (!clicked) return (style & 0x0F) == style::kYesNo ? answer::kNo : answer::kOk;

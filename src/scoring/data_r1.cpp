@@ -75,6 +75,9 @@ report::ReportDocument layout() {
         s.align = l.align;
         sheet.addLabel(QLatin1String(l.name), QRect(l.left, l.top, l.width, l.height), l.text, s);
     }
+    // The clinic's address is the operator's own text: a long one is set
+    // smaller rather than run below its place.
+    if (report::Control* address = sheet.control(QStringLiteral("Label29"))) address->style.shrinkToFit = true;
     return doc;
 }
 

@@ -105,6 +105,8 @@ void addReportFooter(report::ReportDocument& doc) {
     footer.addLabel(QStringLiteral("Label15"), QRect(8945, 0, 555, 375), texts::kListLabel15, caption);
     report::TextStyle address = style(fonts::mitra(9.75), report::Align::Right);
     address.background = QColor(0xF8, 0xF8, 0xF8);
+    // A long address is set smaller in two lines rather than spill out of its field.
+    address.shrinkToFit = true;
     footer.addLabel(QStringLiteral("Label14"), QRect(3906, 0, 5040, 378), QString(), address);
     footer.addLabel(QStringLiteral("Label16"), QRect(252, 0, 4164, 288), texts::kListCredit,
                     style(fonts::mitra(9.75, false)));

@@ -16,6 +16,7 @@
 #include "scoring/data_r_print.h"
 #include "scoring/frmk_lid_texts.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,14 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignAbsolute;
 QLabel* caption(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height,
                 Qt::Alignment alignment = kRight) {
     SkinLabel* label = controls::label(parent, name, text, alignment, left, top, width, height);
-    label->setFont(fonts::nazanin(11));
+    // A caption as wide as its place would touch the box at its left: it is
+    // set a little smaller to keep a few pixels off it.
+    constexpr int kGap = 4; // pixels
+    QFont font = fonts::nazanin(11);
+    while (font.pointSizeF() > 9 && QFontMetrics(font).horizontalAdvance(text.trimmed()) + kGap > twips::px(width)) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
     return label;
 }
 

@@ -6,6 +6,7 @@
 #include "maintenance/exit_handover.h"
 #include "platform/controls.h"
 #include "platform/data_binding.h"
+#include "platform/fit_text.h"
 #include "platform/fonts.h"
 #include "platform/handlers.h"
 #include "platform/key_press.h"
@@ -307,6 +308,8 @@ void Frm1::Form_Load() {
     }
     twips::moveWindow(this, 2340, 765);
     ApplyTheme(this, *Skin1, Text1->text());
+    // The skin's padding changes the room the name has.
+    Text2_Change();
     Text3->setText(QStringLiteral("2"));
 }
 
@@ -342,7 +345,8 @@ void Frm1::Command6_Click() {
     close();
 }
 
-void Frm1::Text2_Change() { SkinLabel1->setText(Text2->text()); }
+// The clinic's name is shown whole, set smaller or in two lines when long.
+void Frm1::Text2_Change() { platform::fitText(SkinLabel1, Text2->text(), fonts::titr(18), 10); }
 
 void Frm1::HidePanels() {
     Frame6->hide();

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <exception>
@@ -56,6 +57,28 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, d
     // the platform; anywhere else it presses the default button.
     b->setAutoDefault(true);
     return b;
+}
+
+// Where the legend's room ends: a blank above it keeps its first line off
+// the last line of the instructions, which end at the legend's top.
+constexpr int kLegendTopMargin = 14; // pixels
+
+// The legend breaks between its items, never inside one ("تاحدودي درست"
+// stays whole): a margin at the line's left end narrows it to the items that
+// fit whole. Items start with their letter and a dash.
+void keepLegendItemsWhole(QLabel* legend) {
+    static const QRegularExpression itemStart(QStringLiteral("\\s{2,}(?=\\S{1,2} [-\u0640])"));
+    const QString text = legend->text();
+    const QFontMetrics metrics(legend->font());
+    const int room = legend->width();
+    int fitting = 0;
+    for (auto match = itemStart.globalMatch(text); match.hasNext();) {
+        const int advance = metrics.horizontalAdvance(text.left(match.next().capturedStart()));
+        if (advance > room) break;
+        fitting = advance;
+    }
+    const int left = metrics.horizontalAdvance(text) > room && fitting > 0 ? room - fitting - 1 : 0;
+    legend->setContentsMargins(left, kLegendTopMargin, 0, 0);
 }
 
 // A caption stands against its box, which lies to its left.
@@ -137,6 +160,7 @@ void FrmTest::buildStartScreen() {
     SkinLabel6->setWordWrap(true);
     SkinLabel6->setAlignment(kRight | Qt::AlignVCenter);
     twips::place(SkinLabel6, 600, 5340, 9075, 1335);
+    keepLegendItemsWhole(SkinLabel6);
 }
 
 // The item number and the place of the item text until the first item.

@@ -43,13 +43,12 @@ Qt::Alignment horizontal(Align align) {
 // in two lines must stay inside its box.
 constexpr double kWrappedLinePitch = 1.25; // of the font's size
 
-// A text laid out in its box: the glyphs, placed from the box's top left.
-QList<QGlyphRun> layOut(const QString& text, const TextStyle& style, const QFont& designed, int width) {
-    QFont font = designed;
-    if (style.shrinkToFit && !style.wordWrap) {
-        const double natural = QFontMetricsF(font).horizontalAdvance(text);
-        if (natural > width) font.setPixelSize(std::max(1, static_cast<int>(designed.pixelSize() * width / natural)));
-    }
+struct LaidOut {
+    QList<QGlyphRun> runs;
+    double height = 0; // of all its lines
+};
+
+LaidOut layOutAt(const QString& text, const TextStyle& style, const QFont& font, int width) {
     // Absolute: right means the right edge of the box, also for text read
     // right to left.
     QTextOption option(horizontal(style.align) | Qt::AlignAbsolute);
@@ -68,7 +67,27 @@ QList<QGlyphRun> layOut(const QString& text, const TextStyle& style, const QFont
         y += pitch;
     }
     layout.endLayout();
-    return layout.glyphRuns();
+    return {layout.glyphRuns(), y};
+}
+
+// A text laid out in its box: the glyphs, placed from the box's top left.
+QList<QGlyphRun> layOut(const QString& text, const TextStyle& style, const QFont& designed, const QSize& box) {
+    QFont font = designed;
+    if (style.shrinkToFit && !style.wordWrap) {
+        const double natural = QFontMetricsF(font).horizontalAdvance(text);
+        if (natural > box.width()) {
+            font.setPixelSize(std::max(1, static_cast<int>(designed.pixelSize() * box.width() / natural)));
+        }
+    }
+    LaidOut laid = layOutAt(text, style, font, box.width());
+    // A wrapped text is set smaller until its lines stay inside the box, down
+    // to half its size, rather than run over what lies below.
+    while (style.shrinkToFit && style.wordWrap && laid.height > box.height() &&
+           font.pixelSize() * 9 / 10 >= designed.pixelSize() / 2) {
+        font.setPixelSize(font.pixelSize() - std::max(1, font.pixelSize() / 10));
+        laid = layOutAt(text, style, font, box.width());
+    }
+    return laid.runs;
 }
 
 // Rules meeting end to end (a column's rule through row after row) become
@@ -195,7 +214,7 @@ void Printout::drawText(QPainter& painter, int section, std::size_t index, const
     auto& cache = prepared.layouts[index];
     auto found = cache.constFind(text);
     if (found == cache.constEnd()) {
-        QList<QGlyphRun> runs = layOut(text, control.style, prepared.fonts[index], box.width());
+        QList<QGlyphRun> runs = layOut(text, control.style, prepared.fonts[index], box.size());
         if (cache.size() >= kLayoutsKept) return drawRuns(painter, runs, box, control.style.color);
         found = cache.insert(text, std::move(runs));
     }

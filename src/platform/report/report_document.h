@@ -27,8 +27,8 @@ struct TextStyle {
     QColor color = Qt::black;
     QColor background; // invalid: transparent
     bool wordWrap = true;
-    // A line too long for its box is set smaller rather than cut (one-line
-    // texts only).
+    // A text too long for its box is set smaller rather than cut: a single
+    // line to the box's width, wrapped lines to the box's height.
     bool shrinkToFit = false;
     // The order in which the text reads; by default that of its first
     // letter. A caption stored with its colon first (":آدرس") reads as the
