@@ -351,6 +351,51 @@ INSTANTIATE_TEST_SUITE_P(
                          }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The captions beside the boxes are stored colon first (" :کد") and read as
+// the name followed by its colon: the colon stands at the caption's left end,
+// where the reader of Persian meets it last.
+class CaptionColon : public Frm1Test, public ::testing::WithParamInterface<const char*> {};
+
+// The first column, from the left, where two grabs of the same size differ.
+int firstDifference(const QImage& a, const QImage& b) {
+    for (int x = 0; x < a.width(); ++x) {
+        for (int y = 0; y < a.height(); ++y) {
+            if (a.pixel(x, y) != b.pixel(x, y)) return x;
+        }
+    }
+    return -1;
+}
+
+TEST_P(CaptionColon, StandsAtTheLeftEndAfterTheName) {
+    Frm1& w = load();
+    w.Command1->click();
+    w.Command9->click();
+    w.Command67->click();
+    w.Frame10->show();
+    auto* label = w.findChild<QLabel*>(QLatin1String(GetParam()));
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(label->isVisible());
+    const QString caption = label->text();
+    ASSERT_TRUE(caption.contains(QLatin1Char(':')));
+    const QImage full = label->grab().toImage();
+    label->setText(QString(caption).remove(QLatin1Char(':')));
+    const QImage nameOnly = label->grab().toImage();
+    const Ink name = inkOf(label);
+    label->setText(caption);
+    ASSERT_GE(name.left, 0) << "no text drawn";
+    // With the colon at the left end the name moves over for it, so the two
+    // pictures part near the name's left end; a colon drawn at the right end
+    // leaves the name in place and they part only at its right end.
+    const int parted = firstDifference(full, nameOnly);
+    EXPECT_LT(parted, (name.left + name.right) / 2)
+        << "name from " << name.left << " to " << name.right << ", pictures part at " << parted;
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, CaptionColon,
+                         ::testing::Values("SkinLbl", "SkinLabel3", "SkinLabel21_0", "SkinLabel21_2",
+                                           "SkinLabel21_5", "SkinLabel4", "SkinLabel5"),
+                         [](const auto& info) { return std::string(info.param); });
+
 // A window's title as shown: the widget's own, and the one its window carries.
 struct Titles {
     QString widget;

@@ -45,10 +45,16 @@ inline QPushButton* button(QWidget* parent, const char* name, const QString& cap
     return b;
 }
 
+// A caption stored colon first (" :نام") is laid out left to right, as it was
+// written to be: the colon then follows the name as the reader meets it, and
+// the leading blank keeps the colon off the box beside it.
+inline bool colonFirst(const QString& caption) { return caption.trimmed().startsWith(QLatin1Char(':')); }
+
 inline SkinLabel* label(QWidget* parent, const char* name, const QString& caption, Qt::Alignment alignment,
                         int left, int top, int width, int height) {
     auto* l = make<SkinLabel>(parent, name);
     l->setText(caption);
+    if (colonFirst(caption)) l->setLayoutDirection(Qt::LeftToRight);
     align(l, alignment | Qt::AlignVCenter);
     twips::place(l, left, top, width, height);
     return l;

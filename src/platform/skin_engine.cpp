@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -11,6 +14,25 @@
 SkinLabel::SkinLabel(QWidget* parent) : QLabel(parent) {}
 
 SkinLabel::SkinLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+// QLabel reads plain text in the direction of its first letter. A label given
+// a left-to-right layout on purpose (a caption stored colon first, " :نام")
+// is drawn left to right, so that its colon follows the name.
+void SkinLabel::paintEvent(QPaintEvent* event) {
+    const bool leftToRight = testAttribute(Qt::WA_SetLayoutDirection) && layoutDirection() == Qt::LeftToRight;
+    if (!leftToRight || textFormat() == Qt::RichText || text().isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    QStyleOption option;
+    option.initFrom(this);
+    const QRect place = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    int flags = static_cast<int>(QStyle::visualAlignment(Qt::LeftToRight, alignment())) | Qt::TextForceLeftToRight;
+    if (wordWrap()) flags |= Qt::TextWordWrap;
+    style()->drawItemText(&painter, place, flags, option.palette, isEnabled(), text(), foregroundRole());
+}
 
 namespace pentarix {
 

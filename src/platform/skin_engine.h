@@ -15,6 +15,9 @@ class SkinLabel : public QLabel {
 public:
     explicit SkinLabel(QWidget* parent = nullptr);
     SkinLabel(const QString& text, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 namespace pentarix {
