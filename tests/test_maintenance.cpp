@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "shell/frm1.h"
 #include "support/app_folder.h"
+#include "support/real_box.h"
 #include "support/scripted_modal.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,8 +34,13 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <algorithm>
 #include <chrono>
@@ -713,6 +722,112 @@ TEST_F(Maintenance, CancellingTheDialogsPutsWhatTheDialogHoldsOrNothing) {
     EXPECT_EQ(host.requests.back().fileName, QStringLiteral("در تاريخ1393.8.11 ساعت)9.05).mdbB"));
     EXPECT_FALSE(modal.ended());
 }
+
+// The real file dialog of the two "---" buttons: Persian headers, sizes,
+// kinds and dates; columns wide enough for their headers and contents; the
+// dialog inside the screen; the file accepted comes back to the window.
+std::string shownRect(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+struct FileDialogCase {
+    const char* name;
+    QPushButton* Frmbackup::*button;
+    QLineEdit* Frmbackup::*box;
+};
+
+class BackupFileDialog : public Maintenance, public ::testing::WithParamInterface<FileDialogCase> {
+protected:
+    // Qt's file dialog keeps its columns and places among the user's
+    // settings; each case starts from none and leaves the user's alone.
+    BackupFileDialog() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path()); }
+    ~BackupFileDialog() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+
+    // Checks the dialog once the folder's entries have arrived, then takes
+    // the old backup.
+    static void checkAndAccept(QDialog* dialog) {
+        auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(list, nullptr);
+        const QAbstractItemModel* entries = list->model();
+        const auto row = [&](const QString& name) {
+            for (int r = 0; r < entries->rowCount(list->rootIndex()); ++r) {
+                if (entries->index(r, 0, list->rootIndex()).data().toString() == name) return r;
+            }
+            return -1;
+        };
+        const auto cell = [&](int r, int column) {
+            return entries->index(r, column, list->rootIndex()).data().toString();
+        };
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            const int file = row(QStringLiteral("old.mdbB"));
+            return file >= 0 && row(QStringLiteral("monthly")) >= 0 && !cell(file, 1).isEmpty();
+        }));
+        QTest::qWait(50); // the columns follow the entries on the next pass
+        expectPersianColumns(list, row(QStringLiteral("old.mdbB")), row(QStringLiteral("monthly")));
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(room.contains(dialog->frameGeometry()))
+            << shownRect(dialog->frameGeometry()) << " outside " << shownRect(room);
+        // The operator types the old backup's name and accepts.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("old.mdbB"));
+        dialog->accept();
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the dialog refused the file";
+            dialog->reject();
+        }
+    }
+
+    static void expectPersianColumns(QTreeView* list, int file, int folder) {
+        static const QRegularExpression latin(QStringLiteral("[A-Za-z0-9]"));
+        static const QRegularExpression persianDigit(QStringLiteral("[\u06F0-\u06F9]"));
+        const QAbstractItemModel* entries = list->model();
+        const auto cell = [&](int r, int column) {
+            return entries->index(r, column, list->rootIndex()).data().toString();
+        };
+        QHeaderView* header = list->header();
+        // In the windows' face, though the backup window's skin reaches the dialog.
+        EXPECT_EQ(QFontInfo(header->font()).family(), QStringLiteral("Nazli"));
+        EXPECT_EQ(QFontInfo(list->font()).family(), QStringLiteral("Nazli"));
+        const QAbstractItemView* view = list; // the list's own measure, protected in its class
+        for (int column = 0; column < 4; ++column) {
+            const QString caption = entries->headerData(column, Qt::Horizontal).toString();
+            EXPECT_FALSE(caption.isEmpty());
+            EXPECT_FALSE(caption.contains(latin)) << caption.toStdString();
+            EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << caption.toStdString();
+            EXPECT_GE(header->sectionSize(column), view->sizeHintForColumn(column))
+                << caption.toStdString();
+        }
+        // The kind of a file names its suffix; nothing else is Latin.
+        for (const QString& shown : {cell(file, 1), cell(file, 3), cell(folder, 2), cell(folder, 3)}) {
+            EXPECT_FALSE(shown.contains(latin)) << shown.toStdString();
+        }
+        EXPECT_FALSE(cell(file, 2).contains(QStringLiteral("File"))) << cell(file, 2).toStdString();
+        EXPECT_TRUE(cell(file, 1).contains(persianDigit)) << cell(file, 1).toStdString();
+        EXPECT_TRUE(cell(file, 3).contains(persianDigit)) << cell(file, 3).toStdString();
+    }
+};
+
+TEST_P(BackupFileDialog, IsPersianWithWholeColumnsAndGivesTheChosenFile) {
+    const QString old = QDir(backupsFolder()).filePath(QStringLiteral("old.mdbB"));
+    ASSERT_TRUE(QDir().mkpath(QDir(backupsFolder()).filePath(QStringLiteral("monthly"))));
+    ASSERT_TRUE(QFile::copy(folder.databasePath(), old));
+    Frmbackup& w = loadBackup();
+    pentarix::test::WhenDialogShown answer(&w, &BackupFileDialog::checkAndAccept);
+    pentarix::platform::setModalHost(nullptr);
+    (w.*GetParam().button)->click();
+    pentarix::platform::setModalHost(&host);
+    EXPECT_EQ(QFileInfo((w.*GetParam().box)->text()).absoluteFilePath().toStdString(),
+              QFileInfo(old).absoluteFilePath().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, BackupFileDialog,
+                         ::testing::Values(FileDialogCase{"save", &Frmbackup::b1, &Frmbackup::Text1},
+                                           FileDialogCase{"open", &Frmbackup::b2, &Frmbackup::Text2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Maintenance, BackupWritesTheDatabaseBytesAndEndsTheProgram) {
     folder.addExaminee(QStringLiteral("12"));

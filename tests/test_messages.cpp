@@ -1,5 +1,7 @@
 #include "common/messages.h"
+#include "platform/fonts.h"
 #include "platform/modal.h"
+#include "platform/skin_engine.h"
 #include "support/manual_clock.h"
 #include "support/real_box.h"
 #include "support/scripted_modal.h"
@@ -8,17 +10,26 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 using pentarix::ShowTimedMessage;
 using pentarix::test::activeBox;
 using pentarix::test::ManualDismissalClock;
 using pentarix::test::WhenBoxShown;
+using pentarix::test::WhenDialogShown;
 namespace style = pentarix::platform::style;
 namespace answer = pentarix::platform::answer;
 
@@ -196,3 +207,70 @@ TEST(MessageBoxButtons, ReadInPersian) {
 }
 
 } // namespace
+
+// Every box reads in the windows' own face at their size: its text, its
+// buttons and, in an input box, the typed text. Each text also fits its control.
+struct BoxFontCase {
+    const char* name;
+    std::function<void(QWidget*)> open;
+};
+
+class BoxFont : public ::testing::TestWithParam<BoxFontCase> {};
+
+TEST_P(BoxFont, TextAndButtonsUseThePersianFaceAtTheWindowsSize) {
+    // Boxes belong to windows drawn in a skin, whose style sheet reaches them.
+    QFile skin(QStringLiteral(PENTARIX_SKINS_DIR "/office2007.skn"));
+    ASSERT_TRUE(skin.open(QIODevice::ReadOnly));
+    const auto sheet = pentarix::SkinFile::parse(skin.readAll());
+    ASSERT_TRUE(sheet.has_value());
+    QWidget owner;
+    owner.setStyleSheet(sheet->styleSheet);
+    owner.show();
+    const QFontInfo expected(pentarix::fonts::boxes());
+    ASSERT_EQ(expected.family(), QStringLiteral("Nazli")) << "the interface face is installed";
+    std::vector<QWidget*> checked;
+    WhenDialogShown read(&owner, [&](QDialog* dialog) {
+        for (QWidget* shown : dialog->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(shown);
+            const auto* button = qobject_cast<QAbstractButton*>(shown);
+            const auto* edit = qobject_cast<QLineEdit*>(shown);
+            const QString text = label ? label->text() : button ? button->text().remove(QLatin1Char('&')) : QString();
+            if (!shown->isVisible() || (!edit && text.isEmpty())) continue;
+            checked.push_back(shown);
+            const QFontInfo used(shown->font());
+            EXPECT_EQ(used.family(), expected.family()) << text.toStdString();
+            EXPECT_EQ(used.pointSizeF(), expected.pointSizeF()) << shown->metaObject()->className() << " " << text.toStdString();
+            EXPECT_EQ(used.bold(), expected.bold()) << text.toStdString();
+            if (!text.isEmpty() && !text.contains(QLatin1Char('\n'))) {
+                EXPECT_LE(shown->fontMetrics().horizontalAdvance(text), shown->contentsRect().width())
+                    << text.toStdString();
+            }
+        }
+        dialog->reject();
+    });
+    GetParam().open(&owner);
+    EXPECT_GE(checked.size(), 2u) << "a text and a button";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, BoxFont,
+    ::testing::Values(
+        BoxFontCase{"question",
+                    [](QWidget* owner) {
+                        pentarix::platform::QtModalHost().messageBox(
+                            owner, QStringLiteral("آیا مطمئن هستید؟"), QString(),
+                            style::kYesNo | style::kIconQuestion | style::kRightToLeftReading);
+                    }},
+        BoxFontCase{"left_to_right_warning",
+                    [](QWidget* owner) {
+                        pentarix::platform::QtModalHost().messageBox(owner, QStringLiteral("متن"),
+                                                                     QStringLiteral("Warnnig"),
+                                                                     style::kIconExclamation);
+                    }},
+        BoxFontCase{"timed", [](QWidget* owner) { ShowTimedMessage(owner, QStringLiteral("ثبت شد"), 60000); }},
+        BoxFontCase{"input",
+                    [](QWidget* owner) {
+                        pentarix::platform::QtModalHost().inputBox(owner, QStringLiteral("کد آزمودنی"), QString(),
+                                                                   QStringLiteral("۱۲"));
+                    }}),
+    [](const auto& info) { return std::string(info.param.name); });

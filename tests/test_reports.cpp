@@ -27,6 +27,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -289,6 +293,47 @@ TEST_F(ReportFacility, PreviewOutlivesTheViewItWasShownFrom) {
     preview->zoomIn();
     EXPECT_FALSE(preview->currentPageImage().isNull());
     EXPECT_EQ(preview->printout()->rows().count(), 2);
+    preview->close();
+    QApplication::processEvents();
+}
+
+std::string shownRect(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+// The page fills the width of the window without a sideways scroll.
+void expectPageFitted(report::PreviewWindow& preview) {
+    auto* pages = preview.findChild<QScrollArea*>(QStringLiteral("PreviewPages"));
+    ASSERT_NE(pages, nullptr);
+    const int room = pages->viewport()->width();
+    EXPECT_LE(pages->widget()->width(), room);
+    EXPECT_GE(pages->widget()->width(), room - 2 * pages->verticalScrollBar()->sizeHint().width());
+}
+
+TEST_F(ReportFacility, PreviewOpensInsideTheScreenFittedAndCanBeMaximised) {
+    addExaminees(2);
+    // The window the print was asked from, whose frame tells the preview's.
+    QWidget opener;
+    opener.resize(600, 400);
+    opener.show();
+    opener.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    report::Report rep(smallDocument());
+    rep.setRowSource(ide());
+    rep.Show();
+    report::PreviewWindow* preview = rep.preview();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview));
+    const QRect room = preview->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(preview->frameGeometry())) << shownRect(preview->frameGeometry()) << " outside "
+                                                         << shownRect(room);
+    EXPECT_TRUE(preview->windowFlags().testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+    EXPECT_EQ(preview->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) << "resizable";
+    expectPageFitted(*preview);
+
+    preview->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preview->frameGeometry() == room; }));
+    expectPageFitted(*preview);
     preview->close();
     QApplication::processEvents();
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 #include <thread>
 
@@ -38,6 +39,15 @@ QFont arial(double points, bool bold) {
     return make({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nazli"),
                  kFallback},
                 points, bold);
+}
+
+QFont boxes() { return nazanin(12, true); }
+
+QFont dialogs() { return nazanin(12, false); }
+
+void setDialogFont(QWidget& dialog, const QFont& font) {
+    dialog.setFont(font);
+    for (QWidget* control : dialog.findChildren<QWidget*>()) control->setFont(font);
 }
 
 namespace {

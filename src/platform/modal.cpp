@@ -1,8 +1,10 @@
 #include "platform/modal.h"
 
+#include "platform/file_dialog.h"
+#include "platform/fonts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -46,8 +48,6 @@ int answerOf(QMessageBox::StandardButton button) {
     }
 }
 
-QFileDialog::Options dialogOptions() { return QFileDialog::DontUseNativeDialog; }
-
 // Beside an icon, a left-to-right box's button places its Persian caption
 // by a measure narrower than the shaped word ("تأیید" loses its first
 // letter): the captions stand alone, centred in their buttons.
@@ -63,6 +63,7 @@ int QtModalHost::messageBox(QWidget* owner, const QString& text, const QString& 
     QMessageBox box(iconOf(style), title.isEmpty() ? applicationTitle() : title, text, buttonsOf(style),
                     owner);
     box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    fonts::setDialogFont(box, fonts::boxes());
     box.setLayoutDirection((style & style::kRightToLeftReading) ? Qt::RightToLeft : Qt::LeftToRight);
     if (style & style::kServiceNotification) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     // A Yes/No question without Escape: closing the box answers No.
@@ -81,21 +82,20 @@ QString QtModalHost::inputBox(QWidget* owner, const QString& prompt, const QStri
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    // Asking its size makes the dialog build its buttons, which it otherwise
+    // does only when shown, so that they take the font too.
+    static_cast<void>(dialog.sizeHint());
+    fonts::setDialogFont(dialog, fonts::boxes());
     if (dialog.exec() != QDialog::Accepted) return QString();
     return dialog.textValue();
 }
 
 QString QtModalHost::openFileName(QWidget* owner, const FileDialogRequest& request) {
-    const QString start =
-        request.fileName.isEmpty() ? request.directory : request.directory + QLatin1Char('/') + request.fileName;
-    return QFileDialog::getOpenFileName(owner, request.title, start, request.filter, nullptr, dialogOptions());
+    return showFileDialog(owner, request, false);
 }
 
 QString QtModalHost::saveFileName(QWidget* owner, const FileDialogRequest& request) {
-    const QString start =
-        request.fileName.isEmpty() ? request.directory : request.directory + QLatin1Char('/') + request.fileName;
-    return QFileDialog::getSaveFileName(owner, request.title, start, request.filter, nullptr,
-                                        dialogOptions() | QFileDialog::DontConfirmOverwrite);
+    return showFileDialog(owner, request, true);
 }
 
 bool QtModalHost::printDialog(QWidget* owner, QPrinter& printer, int firstPage, int lastPage) {

@@ -4,7 +4,9 @@
 #include "platform/handlers.h"
 #include "platform/modal.h"
 #include "platform/report/preview_texts.h"
+#include "platform/twips.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -33,6 +36,32 @@ constexpr double kScreenDpi = 96.0; // zoom 1: the page at its real size on a co
 constexpr int kPaperMargin = 12;    // pixels of grey around the page
 constexpr double kMinZoom = 0.25;
 constexpr double kMaxZoom = 4.0;
+// Where the screen has the room: a page's width with the tool bar above it.
+constexpr int kPreferredWidth = 13800;
+constexpr int kPreferredHeight = 11700;
+
+// The window the operator is working in when the preview opens.
+const QWidget* openerOf(const QWidget* preview) {
+    const QWidget* active = QApplication::activeWindow();
+    return active && active != preview ? active : nullptr;
+}
+
+// The frame a window manager draws around a window is known only once one
+// is on screen: the opener's, or that of any window shown, tells it.
+QMargins frameOf(const QWidget* window) {
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+QMargins expectedFrame(const QWidget* preview) {
+    if (const QWidget* opener = openerOf(preview)) return frameOf(opener);
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != preview && top->isVisible() && top->windowType() == Qt::Window) return frameOf(top);
+    }
+    return QMargins();
+}
 
 } // namespace
 
@@ -94,11 +123,13 @@ QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, 
 
 PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ReportPreview"));
-    setWindowFlag(Qt::Window);
+    // A window of its own that the operator can resize, maximise and minimise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
     setLayoutDirection(Qt::RightToLeft);
     buildControls();
     wire();
-    resize(920, 780);
+    resize(twips::size(kPreferredWidth, kPreferredHeight));
     updateControls();
 }
 
@@ -209,10 +240,18 @@ void PreviewWindow::setZoom(double zoom) {
     updateControls();
 }
 
-void PreviewWindow::zoomIn() { setZoom(zoom_ * 1.25); }
-void PreviewWindow::zoomOut() { setZoom(zoom_ / 1.25); }
+void PreviewWindow::zoomIn() {
+    followWidth_ = false;
+    setZoom(zoom_ * 1.25);
+}
+
+void PreviewWindow::zoomOut() {
+    followWidth_ = false;
+    setZoom(zoom_ / 1.25);
+}
 
 void PreviewWindow::fitWidth() {
+    followWidth_ = true;
     if (!printout_) return;
     const int room = scroll_->viewport()->width() - 2 * kPaperMargin - scroll_->verticalScrollBar()->sizeHint().width();
     const double pageWidth = printout_->paperSize().width() * kScreenDpi / 1440.0;
@@ -284,6 +323,55 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+}
+
+void PreviewWindow::setVisible(bool visible) {
+    // Placed before the first show lays the window out, so that the page is
+    // fitted to the width it opens with.
+    if (visible && !placed_) {
+        placed_ = true;
+        placeOnScreen(expectedFrame(this));
+    }
+    QWidget::setVisible(visible);
+}
+
+// Its preferred size where the room allows, at the top of the free area,
+// across from the opener where one side leaves more of it uncovered.
+void PreviewWindow::placeOnScreen(const QMargins& frame) {
+    const QWidget* opener = openerOf(this);
+    const QScreen* target = opener ? opener->screen() : screen();
+    if (!target) return;
+    const QRect room = target->availableGeometry();
+    const QSize client = twips::size(kPreferredWidth, kPreferredHeight).boundedTo(room.size().shrunkBy(frame));
+    QRect outer(room.topLeft(), client.grownBy(frame));
+    QRect atRight = outer.translated(room.right() - outer.right(), 0);
+    if (opener) {
+        const QRect covered = opener->frameGeometry();
+        const auto hidden = [&covered](const QRect& r) {
+            const QRect both = r.intersected(covered);
+            return both.width() * both.height();
+        };
+        if (hidden(atRight) < hidden(outer)) outer = atRight;
+    } else {
+        outer.moveCenter(QPoint(room.center().x(), outer.center().y()));
+    }
+    resize(client);
+    move(outer.topLeft());
+}
+
+void PreviewWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The frame met on screen may be larger than the one expected: bring it
+    // inside once, and leave later moves to the operator.
+    if (frameSeen_ || !isVisible() || frameGeometry() == geometry()) return;
+    frameSeen_ = true;
+    const QRect room = screen() ? screen()->availableGeometry() : QRect();
+    if (!room.isEmpty() && !room.contains(frameGeometry())) placeOnScreen(frameOf(this));
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fitted_ && followWidth_) fitWidth();
 }
 
 void PreviewWindow::showEvent(QShowEvent* event) {

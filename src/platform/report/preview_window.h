@@ -63,11 +63,18 @@ public:
     QToolButton* lastButton;
     QToolButton* closeButton;
 
+    // The first time it opens, the preview is placed inside the free area of
+    // the screen the operator works on, frame included.
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void placeOnScreen(const QMargins& frame);
     void buildControls();
     QWidget* buildToolBar();
     void wire();
@@ -81,6 +88,10 @@ private:
     int page_ = 0;
     double zoom_ = 1.0;
     bool fitted_ = false;
+    // The page follows the window's width until the operator zooms.
+    bool followWidth_ = true;
+    bool placed_ = false;
+    bool frameSeen_ = false;
 };
 
 } // namespace pentarix::report
