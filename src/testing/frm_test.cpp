@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "testing/frm_test_texts.h"
 #include "testing/item_key.h"
+#include "testing/option_keys.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -84,6 +85,14 @@ void keepLegendItemsWhole(QLabel* legend) {
 // A caption stands against its box, which lies to its left.
 SkinLabel* caption(QWidget* parent, const char* name, const QString& text, int left, int top, int width) {
     return controls::label(parent, name, text, kLeft, left, top, width, 375);
+}
+
+// The boxes keep their own key handling: the number boxes their digit
+// filters, the identification boxes plain typing. A box that is read only
+// takes no typing.
+bool takesTyping(const QWidget* focus) {
+    const auto* box = qobject_cast<const QLineEdit*>(focus);
+    return box && !box->isReadOnly();
 }
 
 } // namespace
@@ -186,6 +195,10 @@ void FrmTest::buildButtons() {
     Command5 = button(this, "Command5", texts::kCommand5Caption, 12, 5040, 7980, 1575, 555);
     Command5->hide();
     Command2 = button(this, "Command2", texts::kCommand2Caption, 12, 3840, 7980, 975, 555);
+    // Right edge with the identification panel's, on the row of the buttons,
+    // clear of "ذخيره و خروج": free on both screens.
+    LblAnswered = controls::label(this, "LblAnswered", QString(), kRight, 6960, 7980, 2895, 555);
+    LblAnswered->hide();
 }
 
 void FrmTest::buildIdentificationPanel() {
@@ -308,6 +321,7 @@ void FrmTest::Command1_Click() {
     Text1->setFocus();
     Command1->hide();
     Command5->show();
+    LblAnswered->show();
     Text6->setText(QStringLiteral("1"));
 }
 
@@ -344,6 +358,7 @@ void FrmTest::showItem(int item) {
     bindAnswerSlot(item);
     Frame2->setTitle(number);
     ShowStoredAnswer();
+    showAnsweredCount();
 }
 
 void FrmTest::bindAnswerSlot(int item) { answerSlot_->setField(QString::number(item)); }
@@ -440,6 +455,22 @@ void FrmTest::recordChoice(bool reversed) {
             Text12->setText(QString::number(ItemKey::valueOf(k, direction)));
         }
     }
+    showAnsweredCount();
+}
+
+// Answered as scoring sees it: the field holds a value. The choice not yet
+// saved counts too, as the option shown says.
+int FrmTest::answeredItems() const {
+    if (!Adodc2->hasCurrentRow()) return 0;
+    int answered = 0;
+    for (int item = 1; item <= ItemKey::kItems; ++item) {
+        if (!Adodc2->Fields(QString::number(item)).isEmpty()) ++answered;
+    }
+    return answered;
+}
+
+void FrmTest::showAnsweredCount() {
+    LblAnswered->setText(texts::kAnsweredCount.arg(answeredItems()).arg(ItemKey::kItems));
 }
 
 void FrmTest::ShowStoredAnswer() {
@@ -503,7 +534,18 @@ void FrmTest::keyPressEvent(QKeyEvent* event) {
         CmdNext->click();
         return;
     }
+    if (chooseOptionByKey(event)) return;
     Form::keyPressEvent(event);
+}
+
+bool FrmTest::chooseOptionByKey(const QKeyEvent* event) {
+    if (!Frame2->isVisibleTo(this) || takesTyping(focusWidget())) return false;
+    // A key held with Ctrl, Alt or Meta is a shortcut, not an answer.
+    if (event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const int option = optionOfKey(event->key(), event->text());
+    if (option == 0) return false;
+    options_[static_cast<std::size_t>(option - 1)]->click();
+    return true;
 }
 
 } // namespace pentarix

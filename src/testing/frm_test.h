@@ -64,6 +64,9 @@ public:
     QPushButton* Command1; // start
     QPushButton* Command5; // save and leave
     QPushButton* Command2; // leave
+    // Of our own, in free space at the right of the bottom row: how many of
+    // the items the sheet on screen answers. Item screen only.
+    SkinLabel* LblAnswered;
 
     // Hidden controls.
     QLineEdit* Text2;  // TH of Adodc1
@@ -132,6 +135,11 @@ private:
     void recordChoice(bool reversed);
     void showAnswer(bool reversed);
     void selectOption(int option);
+    // A digit 1 to 5 typed outside the boxes that take typing chooses that
+    // option on the item screen, as a click on it does; false for any other key.
+    bool chooseOptionByKey(const QKeyEvent* event);
+    int answeredItems() const;
+    void showAnsweredCount();
     void clearOptions();
     void refuseKey(int& KeyAscii);
     // Saves a view; a refusal of the store is reported and leaves the

@@ -60,5 +60,7 @@ inline const QString kSaveFailed =
     QStringLiteral("پاسخ‌ها ذخیره نشد. پاسخ‌هایی که پیش‌تر ذخیره شده‌اند دست نخورده‌اند.");
 // The test window could not open its views; the store's description follows.
 inline const QString kOpenFailed = QStringLiteral("صفحه اجرای تست باز نشد.");
+// How many items the sheet on screen answers, then how many there are.
+inline const QString kAnsweredCount = QStringLiteral("پاسخ داده شده: %1 از %2");
 
 } // namespace pentarix::frm_test_texts
