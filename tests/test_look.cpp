@@ -141,6 +141,14 @@ const Window kWindows[] = {
          w.CmdNext->click();
          return static_cast<QWidget*>(&w);
      })},
+    // The count of answered items at its widest.
+    {"FrmTest_item_all_answered", opened([] {
+         pentarix::FrmTest& w = testWindow();
+         for (int item = 1; item <= 50; ++item) w.Adodc2->setField(QString::number(item), QStringLiteral("3"));
+         w.Adodc2->Save();
+         w.Command1->click();
+         return static_cast<QWidget*>(&w);
+     })},
     {"Frmbackup", opened(shown<pentarix::Frmbackup>)},
     {"exitpro", opened([] {
          pentarix::showExitDialog(5000, 1500);

@@ -8,6 +8,7 @@
 #include "testing/frm_test.h"
 #include "testing/frm_test_texts.h"
 #include "testing/item_key.h"
+#include "testing/option_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -334,6 +336,169 @@ TEST_F(TestWindow, AStoredValueTheTestNeverWritesShowsNoOption) {
     w.CmdNext->click();
     EXPECT_EQ(selected(w), 0);
     EXPECT_EQ(stored()[1], QStringLiteral("7")) << "only a choice replaces it";
+}
+
+// --- Answering by keyboard.
+
+QString answeredCount(int answered) { return texts::kAnsweredCount.arg(answered).arg(50); }
+
+// A key as the keyboard sends it: its key code, modifiers and typed text,
+// pressed and released where the focus is.
+void press(QWidget* focus, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    ASSERT_NE(focus, nullptr);
+    QTest::sendKeyEvent(QTest::Click, focus, static_cast<Qt::Key>(key), text, modifiers);
+}
+
+TEST(OptionKeys, TheDigitsOneToFiveOfEveryScriptChooseTheirOption) {
+    const struct {
+        int key;
+        const char16_t* text;
+        int option;
+    } table[] = {
+        {Qt::Key_1, u"1", 1},           {Qt::Key_5, u"5", 5},          {Qt::Key_unknown, u"\u06F1", 1},
+        {Qt::Key_3, u"\u06F3", 3},      {0x06F5, u"\u06F5", 5},       {Qt::Key_unknown, u"\u0661", 1},
+        {Qt::Key_unknown, u"\u0665", 5}, {Qt::Key_2, u"", 2},           {Qt::Key_0, u"0", 0},
+        {Qt::Key_6, u"6", 0},           {Qt::Key_6, u"\u06F6", 0},     {Qt::Key_unknown, u"\u06F0", 0},
+        {Qt::Key_unknown, u"\u0666", 0}, {Qt::Key_3, u"#", 0},          {Qt::Key_A, u"a", 0},
+        {Qt::Key_unknown, u"\u0628", 0}, {Qt::Key_3, u"33", 0},         {Qt::Key_6, u"", 0},
+        {Qt::Key_Return, u"\r", 0},     {Qt::Key_F3, u"", 0},
+    };
+    for (const auto& row : table) {
+        const QString text = QString::fromUtf16(row.text);
+        EXPECT_EQ(pentarix::optionOfKey(row.key, text), row.option) << "key " << row.key << " text " << text.toStdString();
+    }
+}
+
+struct KeyCase {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char16_t* text;
+    int option; // 0: the key chooses nothing
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
+class KeyAnswer : public TestWindow, public ::testing::WithParamInterface<KeyCase> {};
+
+// Item 2 is reversed, so the stored value is the key's, not the option's
+// number; item 4, reversed too, is answered by a click for comparison.
+TEST_P(KeyAnswer, ChoosesTheOptionAsAClickDoes) {
+    const KeyCase c = GetParam();
+    FrmTest& w = start();
+    w.CmdNext->click();
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(0));
+
+    press(w.focusWidget(), c.key, c.modifiers, QString::fromUtf16(c.text));
+    EXPECT_EQ(selected(w), c.option);
+    EXPECT_EQ(w.Text6->text(), QStringLiteral("2")) << "a key never moves to another item";
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(c.option ? 1 : 0));
+    EXPECT_TRUE(modal.calls.empty()) << "no beep, no message";
+
+    press(w.focusWidget(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); // Enter: next
+    EXPECT_EQ(w.Text6->text(), QStringLiteral("3"));
+    EXPECT_EQ(stored()[1], c.option ? keyed(2, c.option) : QString());
+    if (c.option == 0) return;
+
+    w.Text6->setText(QStringLiteral("4"));
+    QTest::mouseClick(w.options()[static_cast<std::size_t>(c.option - 1)], Qt::LeftButton);
+    w.CmdNext->click();
+    EXPECT_EQ(stored()[1], stored()[3]) << "the key stores what a click stores";
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyAnswer,
+    ::testing::Values(KeyCase{"latin_top_row", Qt::Key_1, Qt::NoModifier, u"1", 1},
+                      KeyCase{"keypad", Qt::Key_5, Qt::KeypadModifier, u"5", 5},
+                      KeyCase{"persian_digits", Qt::Key_unknown, Qt::NoModifier, u"\u06F2", 2},
+                      KeyCase{"persian_digit_with_its_key_code", 0x06F4, Qt::NoModifier, u"\u06F4", 4},
+                      KeyCase{"persian_digit_on_the_digit_key", Qt::Key_3, Qt::NoModifier, u"\u06F3", 3},
+                      KeyCase{"persian_keypad", Qt::Key_1, Qt::KeypadModifier, u"\u06F1", 1},
+                      KeyCase{"arabic_indic_digits", Qt::Key_unknown, Qt::NoModifier, u"\u0665", 5},
+                      KeyCase{"key_6_does_nothing", Qt::Key_6, Qt::NoModifier, u"6", 0},
+                      KeyCase{"key_0_does_nothing", Qt::Key_0, Qt::KeypadModifier, u"0", 0},
+                      KeyCase{"letter_does_nothing", Qt::Key_A, Qt::NoModifier, u"a", 0},
+                      KeyCase{"ctrl_digit_does_nothing", Qt::Key_3, Qt::ControlModifier, u"3", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TestWindow, KeysAnswerFromTheOptionsAndButtonsToo) {
+    FrmTest& w = start();
+    w.Option1->setFocus();
+    press(w.focusWidget(), Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+    EXPECT_EQ(selected(w), 4);
+    w.CmdBack->setFocus();
+    press(w.focusWidget(), Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+    EXPECT_EQ(selected(w), 2);
+    EXPECT_EQ(w.Text12->text(), QStringLiteral("2"));
+}
+
+TEST_F(TestWindow, DigitsTypedIntoABoxStayWithTheBox) {
+    FrmTest& w = start();
+    w.Text6->setFocus();
+    w.Text6->selectAll();
+    press(w.Text6, Qt::Key_3, Qt::NoModifier, QStringLiteral("3"));
+    EXPECT_EQ(w.Text6->text(), QStringLiteral("3"));
+    expectItemShown(w, 3);
+    press(w.Text6, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u06F2"));
+    EXPECT_EQ(w.Text6->text(), QStringLiteral("3"));
+    EXPECT_EQ(modal.count(Kind::Beep), 1) << "the item number box refuses a Persian digit as before";
+    EXPECT_EQ(modal.messages(), QStringList{texts::kDigitsOnly});
+
+    w.Text3->setFocus();
+    w.Text3->end(false);
+    press(w.Text3, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+    EXPECT_EQ(w.Text3->text(), QStringLiteral("علی2"));
+    EXPECT_EQ(selected(w), 0);
+    EXPECT_TRUE(w.Text12->text().isEmpty());
+    EXPECT_FALSE(w.Adodc2->hasPendingChange());
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(0));
+}
+
+TEST_F(TestWindow, KeysChooseNothingOnTheStartScreen) {
+    FrmTest& w = open();
+    w.Command1->setFocus();
+    press(w.Command1, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+    EXPECT_EQ(selected(w), 0);
+    EXPECT_TRUE(w.Text12->text().isEmpty());
+    EXPECT_FALSE(w.Adodc2->hasPendingChange());
+}
+
+// --- The count of answered items.
+
+TEST_F(TestWindow, TheAnsweredCountFollowsTheSheetOnScreen) {
+    folder.exec(QStringLiteral("UPDATE Answer SET \"1\"='5', \"2\"='5', \"30\"='2' WHERE Code='101'"));
+    FrmTest& w = open();
+    EXPECT_TRUE(w.LblAnswered->isHidden()) << "item screen only";
+    w.Command1->click();
+    EXPECT_FALSE(w.LblAnswered->isHidden());
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(3)) << "the sheet as it was left";
+    w.Option2->click(); // item 1 answered again
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(3));
+    w.CmdNext->click();
+    w.CmdNext->click();
+    w.Option3->click(); // item 3
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(4)) << "the choice counts before it is saved";
+    w.CmdBack->click();
+    w.CmdBack->click();
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(4));
+    w.Text6->setText(QStringLiteral("51")); // past the last item: saved, item 50
+    w.Option1->click();
+    EXPECT_EQ(w.LblAnswered->text(), answeredCount(5));
+}
+
+// Our own label keeps to free space: it covers no control of either screen.
+TEST_F(TestWindow, TheAnsweredCountCoversNothing) {
+    FrmTest& w = open();
+    const QRect counter = w.LblAnswered->geometry();
+    for (bool itemScreen : {false, true}) {
+        if (itemScreen) w.Command1->click();
+        for (QWidget* control : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control == w.LblAnswered || !control->isVisibleTo(&w)) continue;
+            EXPECT_FALSE(control->geometry().intersects(counter)) << control->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(QRect(QPoint(0, 0), w.size()).contains(counter));
 }
 
 // --- Navigation and the item step.
