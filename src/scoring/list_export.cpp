@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -107,20 +108,21 @@ public:
 
     int count() const { return view_.RecordCount(); }
     const std::vector<Field>& fields() const noexcept { return fields_; }
-    bool answers() const noexcept { return answers_; }
+    bool withAnswers() const noexcept { return answers_; }
 
+    // The IDE fields of row r.
     void row(int r, std::vector<Value>& out) const {
         out.clear();
         for (std::size_t i = 0; i < fields_.size(); ++i) {
             out.push_back({columns_[i] < 0 ? QString() : view_.text(r, columns_[i]), fields_[i].number});
         }
-        if (!answers_) return;
+    }
+
+    // The stored item values of row r, UTF-8 separated by U+001F; empty
+    // when the examinee has no answer sheet.
+    QByteArray answers(int r) const {
         const auto sheet = sheets_.constFind(answerKey(view_.text(r, codeColumn_)));
-        const QList<QByteArray> values =
-            sheet == sheets_.cend() ? QList<QByteArray>() : sheet.value().split('\x1f');
-        for (int item = 0; item < kItems; ++item) {
-            out.push_back({item < values.size() ? QString::fromUtf8(values[item]) : QString(), true});
-        }
+        return sheet == sheets_.cend() ? QByteArray() : sheet.value();
     }
 
 private:
@@ -135,7 +137,7 @@ private:
 QStringList captions(const Table& table) {
     QStringList out;
     for (const Field& f : table.fields()) out << f.caption;
-    if (table.answers()) {
+    if (table.withAnswers()) {
         for (int item = 1; item <= kItems; ++item) out << texts::kItemColumn.arg(item);
     }
     return out;
@@ -195,17 +197,39 @@ void putCsvRow(Output& out, const QStringList& values) {
     out.put(QByteArrayLiteral("\r\n"));
 }
 
+// The item values as stored: most often digits, copied in one piece.
+void putCsvAnswers(Output& out, const QByteArray& packed) {
+    if (packed.isEmpty()) {
+        out.put(QByteArray(kItems, ','));
+        return;
+    }
+    const bool plain =
+        !packed.contains(',') && !packed.contains('"') && !packed.contains('\r') && !packed.contains('\n');
+    if (plain) {
+        QByteArray line = packed;
+        out.put(',');
+        out.put(line.replace('\x1f', ','));
+        return;
+    }
+    for (const QByteArray& value : packed.split('\x1f')) {
+        out.put(',');
+        putCsvField(out, QString::fromUtf8(value));
+    }
+}
+
 int writeCsv(const Table& table, int fd) {
     Output out(fd);
     out.put(QByteArrayLiteral("\xEF\xBB\xBF")); // so that Excel reads UTF-8
     putCsvRow(out, captions(table));
     std::vector<Value> row;
-    QStringList values;
     for (int r = 0; r < table.count() && out.error() == 0; ++r) {
         table.row(r, row);
-        values.clear();
-        for (const Value& v : row) values << v.text;
-        putCsvRow(out, values);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) out.put(',');
+            putCsvField(out, row[i].text);
+        }
+        if (table.withAnswers()) putCsvAnswers(out, table.answers(r));
+        out.put(QByteArrayLiteral("\r\n"));
     }
     out.flush();
     return out.error();
@@ -231,6 +255,24 @@ void putXlsxCell(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t c, const Value& v)
     worksheet_write_string(sheet, r, c, v.text.toUtf8().constData(), nullptr);
 }
 
+// The item values from the first column on: numbers when they read as one.
+void putXlsxAnswers(lxw_worksheet* sheet, lxw_row_t r, lxw_col_t first, const QByteArray& packed) {
+    if (packed.isEmpty()) return;
+    lxw_col_t c = first;
+    for (const QByteArray& value : packed.split('\x1f')) {
+        if (!value.isEmpty()) {
+            double n = 0;
+            const auto [end, error] = std::from_chars(value.constData(), value.constData() + value.size(), n);
+            if (error == std::errc() && end == value.constData() + value.size() && std::isfinite(n)) {
+                worksheet_write_number(sheet, r, c, n, nullptr);
+            } else {
+                putXlsxCell(sheet, r, c, {QString::fromUtf8(value), true});
+            }
+        }
+        ++c;
+    }
+}
+
 void putHeaders(lxw_worksheet* sheet, const QStringList& headers, lxw_format* bold) {
     for (qsizetype c = 0; c < headers.size(); ++c) {
         worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), headers[c].toUtf8().constData(), bold);
@@ -247,14 +289,14 @@ void putExaminees(lxw_workbook* book, const Table& table, lxw_format* bold) {
         worksheet_set_column(sheet, c, c, f.width, nullptr);
         ++c;
     }
-    if (table.answers()) worksheet_set_column(sheet, c, static_cast<lxw_col_t>(c + kItems - 1), 8, nullptr);
+    if (table.withAnswers()) worksheet_set_column(sheet, c, static_cast<lxw_col_t>(c + kItems - 1), 8, nullptr);
     putHeaders(sheet, headers, bold);
     std::vector<Value> row;
     for (int r = 0; r < table.count(); ++r) {
         table.row(r, row);
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            putXlsxCell(sheet, static_cast<lxw_row_t>(r + 1), static_cast<lxw_col_t>(i), row[i]);
-        }
+        const auto at = static_cast<lxw_row_t>(r + 1);
+        for (std::size_t i = 0; i < row.size(); ++i) putXlsxCell(sheet, at, static_cast<lxw_col_t>(i), row[i]);
+        if (table.withAnswers()) putXlsxAnswers(sheet, at, static_cast<lxw_col_t>(row.size()), table.answers(r));
     }
 }
 
