@@ -6,9 +6,9 @@
 namespace pentarix::export_texts {
 
 // The preview's buttons.
-inline const QString kExcel = QStringLiteral("اکسل");
+inline const QString kExcel = QStringLiteral("خروجی اکسل");
 inline const QString kExcelTip = QStringLiteral("خروجی فهرست در پرونده اکسل \u2066(.xlsx)\u2069");
-inline const QString kCsv = QStringLiteral("CSV");
+inline const QString kCsv = QStringLiteral("خروجی CSV");
 inline const QString kCsvTip = QStringLiteral("خروجی فهرست در پرونده متنی جداشده با ویرگول \u2066(.csv)\u2069");
 
 // The export dialog.
@@ -21,8 +21,8 @@ inline const QString kCancel = QStringLiteral("انصراف");
 
 // The save dialog.
 inline const QString kSaveTitle = QStringLiteral("ذخیرهٔ خروجی فهرست");
-inline const QString kExcelFilter = QStringLiteral("پرونده اکسل (*.xlsx)");
-inline const QString kCsvFilter = QStringLiteral("پرونده CSV (*.csv)");
+inline const QString kExcelFilter = QStringLiteral("Excel (*.xlsx)");
+inline const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
 
 // The column captions of our own wording; the rest are the list's captions.
 inline const QString kFirstName = QStringLiteral("نام");
