@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-pdf-dev libqt6pdfwidgets6
   qt6-translations-l10n qt6-qpa-plugins
-  libsqlite3-dev sqlite3
+  libsqlite3-dev sqlite3 libxlsxwriter-dev python3-openpyxl
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-farsiweb fonts-freefarsi fonts-noto-core fontconfig
   xvfb xauth xdotool x11-utils imagemagick poppler-utils

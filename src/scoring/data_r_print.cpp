@@ -1,6 +1,8 @@
 #include "scoring/data_r_print.h"
 
 #include "platform/fonts.h"
+#include "scoring/export_dialog.h"
+#include "scoring/export_texts.h"
 #include "scoring/report_texts.h"
 
 namespace pentarix {
@@ -128,7 +130,23 @@ report::ReportDocument layout() {
 
 } // namespace
 
-DataRPrint::DataRPrint() : report_(layout()) { DataReport_Initialize(); }
+DataRPrint::DataRPrint() : report_(layout()) {
+    DataReport_Initialize();
+    addExports();
+}
+
+void DataRPrint::addExports() {
+    const auto exportAs = [this](list_export::Format format) {
+        return [this, format](QWidget* preview) {
+            ExportDialog::start(preview, format, [this] { return report_.rowSource(); },
+                                report_.labelText(QStringLiteral("Section4"), QStringLiteral("Label9")));
+        };
+    };
+    report_.addAction({QStringLiteral("excelButton"), export_texts::kExcel, export_texts::kExcelTip,
+                       exportAs(list_export::Format::Xlsx)});
+    report_.addAction({QStringLiteral("csvButton"), export_texts::kCsv, export_texts::kCsvTip,
+                       exportAs(list_export::Format::Csv)});
+}
 
 void DataRPrint::DataReport_Initialize() {
     if (report::Control* cell = report_.document().detail().control(QStringLiteral("Text1"))) {

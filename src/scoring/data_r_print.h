@@ -33,6 +33,9 @@ public:
     // numbered 1, 2, 3 in the order printed, from 1 again at every printout.
     static QString myf_Format(const QString& value, int rowNumber);
 
+    // Beside print and PDF in the preview: the list as Excel and CSV files.
+    void addExports();
+
 private:
     report::Report report_;
 };

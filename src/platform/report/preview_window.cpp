@@ -270,6 +270,19 @@ void PreviewWindow::updateControls() {
     zoomOutButton->setEnabled(zoom_ > kMinZoom + 1e-9);
     printButton->setEnabled(count > 0);
     pdfButton->setEnabled(count > 0);
+    for (QToolButton* button : actionButtons_) button->setEnabled(count > 0);
+}
+
+QToolButton* PreviewWindow::addAction(const QString& name, const QString& label, const QString& tip,
+                                      const std::function<void(QWidget*)>& run) {
+    auto* row = static_cast<QHBoxLayout*>(pdfButton->parentWidget()->layout());
+    QToolButton* button = toolButton(pdfButton->parentWidget(), "", label, tip);
+    button->setObjectName(name);
+    row->insertWidget(row->indexOf(pdfButton) + 1 + static_cast<int>(actionButtons_.size()), button);
+    actionButtons_.push_back(button);
+    QObject::connect(button, &QToolButton::clicked, this, [this, run] { runHandler(this, [&] { run(this); }); });
+    button->setEnabled(pageCount() > 0);
+    return button;
 }
 
 bool PreviewWindow::saveAsPdf() {

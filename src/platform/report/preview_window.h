@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -49,6 +51,9 @@ public:
     bool saveAsPdf();
     // Asks for a printer and prints; false when cancelled or failed.
     bool print();
+    // A button of the report's owner after PDF, enabled while there are pages.
+    QToolButton* addAction(const QString& name, const QString& label, const QString& tip,
+                           const std::function<void(QWidget* preview)>& run);
 
     QToolButton* printButton;
     QToolButton* pdfButton;
@@ -92,6 +97,7 @@ private:
     bool followWidth_ = true;
     bool placed_ = false;
     bool frameSeen_ = false;
+    std::vector<QToolButton*> actionButtons_;
 };
 
 } // namespace pentarix::report

@@ -38,6 +38,7 @@ void Report::Show() {
     if (!preview_) {
         preview_ = new PreviewWindow();
         preview_->setAttribute(Qt::WA_DeleteOnClose);
+        for (const Action& action : actions_) preview_->addAction(action.name, action.label, action.tip, action.run);
     }
     preview_->setPrintout(printout());
     preview_->show();
@@ -46,6 +47,11 @@ void Report::Show() {
 }
 
 PreviewWindow* Report::preview() const { return preview_.data(); }
+
+void Report::addAction(Action action) {
+    if (preview_) preview_->addAction(action.name, action.label, action.tip, action.run);
+    actions_.push_back(std::move(action));
+}
 
 bool Report::writePdf(const QString& path) const { return printout()->writePdf(path); }
 

@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace pentarix::report {
 
@@ -46,6 +48,17 @@ public:
     // Writes the report as it is now into a PDF file without a preview.
     bool writePdf(const QString& path) const;
 
+    // An action of the report's owner, shown in every preview of the report
+    // as a tool button after PDF; it is given the preview as its window.
+    struct Action {
+        QString name; // the button's object name
+        QString label;
+        QString tip;
+        std::function<void(QWidget* preview)> run;
+    };
+    void addAction(Action action);
+    const std::vector<Action>& actions() const noexcept { return actions_; }
+
     void viewMoved(RecordView&) override {}
     void fieldChanged(RecordView&, int) override {}
     void viewClosing(RecordView& view) override;
@@ -54,6 +67,7 @@ private:
     ReportDocument document_;
     RecordView* rowSource_ = nullptr;
     QPointer<PreviewWindow> preview_;
+    std::vector<Action> actions_;
 };
 
 } // namespace pentarix::report
