@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace pentarix::report {
 
 class PreviewWindow;
@@ -43,8 +45,9 @@ public:
     void Show();
     // The preview last shown, or nullptr once the operator has closed it.
     PreviewWindow* preview() const;
-    // Writes the report as it is now into a PDF file without a preview.
-    bool writePdf(const QString& path) const;
+    // Writes the report as it is now into a PDF file without a preview,
+    // showing its progress over owner (or the screen's middle) when long.
+    bool writePdf(const QString& path, QWidget* owner = nullptr) const;
 
     void viewMoved(RecordView&) override {}
     void fieldChanged(RecordView&, int) override {}
