@@ -140,6 +140,40 @@ void ListWholePdf(benchmark::State& state) {
     pentarix::FormSlotBase::discardAll();
 }
 
+// The whole list shown in the preview and saved from it as a PDF, as the
+// operator does: the longest wait for window events from the press of the
+// button to the file in place.
+void ListPreviewPdf(benchmark::State& state) {
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
+    pentarix::bench::QuietModal modal;
+    FrmkLID& window = pentarix::form<FrmkLID>();
+    window.show();
+    window.Command3->click();
+    auto* preview = pentarix::dataRPrint().report().preview();
+    if (!preview || preview->pageCount() == 0) {
+        fail(state, "the list was not shown");
+        return;
+    }
+    modal.saveAs = QDir(folder.path()).filePath(QStringLiteral("saved.pdf"));
+    pentarix::bench::EventGaps gaps;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(modal.saveAs);
+        state.ResumeTiming();
+        gaps.start();
+        const bool saved = preview->saveAsPdf();
+        gaps.stop();
+        if (!saved) {
+            fail(state, "the PDF was not saved: " + modal.take().join(QStringLiteral(" | ")).toStdString());
+            break;
+        }
+    }
+    if (whole(state, modal.saveAs, preview->pageCount())) state.counters["pages"] = preview->pageCount();
+    recordGaps(state, gaps);
+    closeList();
+    pentarix::FormSlotBase::discardAll();
+}
+
 // The whole list sent to a printer that prints into a PDF file, as the
 // preview's print does once the printer is chosen.
 void ListPrintToFile(benchmark::State& state) {
@@ -234,6 +268,7 @@ BENCHMARK(ListFirstPreviewPage)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(ListWholePdf)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ListPreviewPdf)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ListPrintToFile)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ScoringWindowOpen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ScoreOneExaminee)->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
