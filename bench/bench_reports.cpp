@@ -140,6 +140,27 @@ void ListWholePdf(benchmark::State& state) {
     pentarix::FormSlotBase::discardAll();
 }
 
+// The yardstick of the two above: the same printout written in one go,
+// without the progress window and without window events between the pages.
+void ListWholePdfInOneGo(benchmark::State& state) {
+    const BenchFolder& folder = BenchFolder::withExaminees(static_cast<int>(state.range(0)));
+    FrmkLID& window = pentarix::form<FrmkLID>();
+    window.show();
+    const auto printout = wholeList(window).report().printout();
+    const QString pdf = QDir(folder.path()).filePath(QStringLiteral("list.pdf"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(pdf);
+        state.ResumeTiming();
+        if (!printout->writePdf(pdf)) {
+            fail(state, "the PDF was not written");
+            break;
+        }
+    }
+    whole(state, pdf, printout->pageCount());
+    pentarix::FormSlotBase::discardAll();
+}
+
 // The whole list shown in the preview and saved from it as a PDF, as the
 // operator does: the longest wait for window events from the press of the
 // button to the file in place.
@@ -268,6 +289,7 @@ BENCHMARK(ListFirstPreviewPage)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(ListWholePdf)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ListWholePdfInOneGo)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ListPreviewPdf)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ListPrintToFile)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ScoringWindowOpen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
