@@ -23,7 +23,7 @@ QString QuietModal::inputBox(QWidget*, const QString&, const QString&, const QSt
 }
 
 QString QuietModal::openFileName(QWidget*, const platform::FileDialogRequest&) { return {}; }
-QString QuietModal::saveFileName(QWidget*, const platform::FileDialogRequest&) { return {}; }
+QString QuietModal::saveFileName(QWidget*, const platform::FileDialogRequest&) { return saveAs; }
 bool QuietModal::printDialog(QWidget*, QPrinter&, int, int) { return false; }
 void QuietModal::beep() {}
 void QuietModal::endApplication(int) { ended = true; }

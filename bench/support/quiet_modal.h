@@ -9,7 +9,8 @@ namespace pentarix::bench {
 
 // A modal host that shows nothing and remembers everything: message boxes
 // answer at once (a question answers `question`, any other box OK), input
-// boxes answer `input`, file and print dialogs are cancelled. A benchmark
+// boxes answer `input`, a save dialog answers `saveAs`, the other file
+// dialogs and print dialogs are cancelled. A benchmark
 // reads `messages` to tell a finished action from one that was refused with
 // a box. Installed for its lifetime.
 class QuietModal final : public platform::ModalHost {
@@ -20,6 +21,7 @@ public:
     QuietModal& operator=(const QuietModal&) = delete;
 
     QString input;
+    QString saveAs; // empty: the save dialog is cancelled
     int question = platform::answer::kYes;
     QStringList messages; // the texts of the boxes, in order
     int inputs = 0;

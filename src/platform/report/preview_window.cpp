@@ -2,6 +2,7 @@
 
 #include "platform/fonts.h"
 #include "platform/handlers.h"
+#include "platform/long_work.h"
 #include "platform/modal.h"
 #include "platform/report/preview_texts.h"
 #include "platform/twips.h"
@@ -297,7 +298,14 @@ bool PreviewWindow::saveAsPdf() {
     QString path = platform::modal().saveFileName(this, request);
     if (path.isEmpty()) return false;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    if (printout_->writePdf(path)) return true;
+    // The printout stays with the work even if the preview is shown anew.
+    const std::shared_ptr<const Printout> printout = printout_;
+    platform::WorkEnd end = platform::WorkEnd::Failed;
+    {
+        platform::LongWork work(this, texts::kPdfProgress, printout->pageCount());
+        end = printout->writePdf(path, work.unitDone());
+    }
+    if (end != platform::WorkEnd::Failed) return end == platform::WorkEnd::Done;
     platform::modal().messageBox(this, texts::kPdfFailed + QStringLiteral("\n\u2068") + path + QStringLiteral("\u2069"),
                                  texts::kPdfFailedTitle,
                                  platform::style::kIconExclamation | platform::style::kRightToLeftReading);
@@ -308,7 +316,15 @@ bool PreviewWindow::print() {
     if (!printout_) return false;
     QPrinter printer(QPrinter::HighResolution);
     if (!platform::modal().printDialog(this, printer, 1, pageCount())) return false;
-    if (printout_->print(printer)) return true;
+    const std::shared_ptr<const Printout> printout = printout_;
+    platform::WorkEnd end = platform::WorkEnd::Failed;
+    {
+        const int from = printer.printRange() == QPrinter::PageRange ? printer.fromPage() : 1;
+        const int to = printer.printRange() == QPrinter::PageRange ? printer.toPage() : pageCount();
+        platform::LongWork work(this, texts::kPrintProgress, std::max(1, to - from + 1));
+        end = printout->print(printer, work.unitDone());
+    }
+    if (end != platform::WorkEnd::Failed) return end == platform::WorkEnd::Done;
     platform::modal().messageBox(this, texts::kPrintFailed, texts::kPdfFailedTitle,
                                  platform::style::kIconExclamation | platform::style::kRightToLeftReading);
     return false;

@@ -2,6 +2,7 @@
 
 #include "data/record_view.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPageSize>
@@ -286,24 +287,64 @@ QImage Printout::pageImage(int page, double dotsPerInch, double devicePixelRatio
     return image;
 }
 
-bool Printout::writePdf(const QString& path) const {
-    QPdfWriter writer(path);
-    writer.setResolution(static_cast<int>(kTwipsPerInch));
-    writer.setPageSize(QPageSize(QSizeF(paperSize()) / kTwipsPerInch, QPageSize::Inch, QString(),
-                                 QPageSize::ExactMatch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(document_.title);
-    writer.setCreator(QStringLiteral("Pentarix"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    for (int page = 0; page < pageCount(); ++page) {
-        if (page > 0 && !writer.newPage()) return false;
-        drawPage(painter, page);
+bool Printout::writePdf(const QString& path) const { return writePdf(path, {}) == platform::WorkEnd::Done; }
+
+platform::WorkEnd Printout::writePdf(const QString& path, const platform::UnitDone& pageDone) const {
+    using platform::WorkEnd;
+    platform::PartialFile partial(path);
+    if (!partial.prepare()) return WorkEnd::Failed;
+    QFile file(partial.path());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return WorkEnd::Failed;
+    WorkEnd end = WorkEnd::Failed;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(static_cast<int>(kTwipsPerInch));
+        writer.setPageSize(QPageSize(QSizeF(paperSize()) / kTwipsPerInch, QPageSize::Inch, QString(),
+                                     QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(document_.title);
+        writer.setCreator(QStringLiteral("Pentarix"));
+        QPainter painter;
+        if (!painter.begin(&writer)) return WorkEnd::Failed;
+        end = drawPages(painter, writer, 0, pageCount() - 1, pageDone);
+        if (!painter.end() && end == WorkEnd::Done) end = WorkEnd::Failed;
     }
-    return painter.end();
+    file.close();
+    if (end == WorkEnd::Done && file.error() != QFileDevice::NoError) end = WorkEnd::Failed;
+    if (end == WorkEnd::Done && !partial.commit()) end = WorkEnd::Failed;
+    return end;
 }
 
-bool Printout::print(QPrinter& printer) const {
+platform::WorkEnd Printout::drawPages(QPainter& painter, QPagedPaintDevice& device, int from, int to,
+                                      const platform::UnitDone& pageDone) const {
+    const int total = to - from + 1;
+    for (int page = from; page <= to; ++page) {
+        if (page > from && !device.newPage()) return platform::WorkEnd::Failed;
+        drawPage(painter, page);
+        if (pageDone && !pageDone(page - from + 1, total)) return platform::WorkEnd::Cancelled;
+    }
+    return platform::WorkEnd::Done;
+}
+
+bool Printout::print(QPrinter& printer) const { return print(printer, {}) == platform::WorkEnd::Done; }
+
+platform::WorkEnd Printout::print(QPrinter& printer, const platform::UnitDone& pageDone) const {
+    using platform::WorkEnd;
+    const QString target = printer.outputFileName();
+    if (target.isEmpty()) return printPages(printer, pageDone);
+    // A printer into a file writes a partial file that takes the target's
+    // place once complete.
+    platform::PartialFile partial(target);
+    if (!partial.prepare()) return WorkEnd::Failed;
+    printer.setOutputFileName(partial.path());
+    WorkEnd end = printPages(printer, pageDone);
+    printer.setOutputFileName(target);
+    if (end == WorkEnd::Done && !partial.commit()) end = WorkEnd::Failed;
+    return end;
+}
+
+platform::WorkEnd Printout::printPages(QPrinter& printer, const platform::UnitDone& pageDone) const {
+    using platform::WorkEnd;
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QSizeF(paperSize()) / kTwipsPerInch, QPageSize::Inch, QString(),
                                   QPageSize::FuzzyMatch));
@@ -315,15 +356,15 @@ bool Printout::print(QPrinter& printer) const {
         to = std::min(pageCount(), printer.toPage() > 0 ? printer.toPage() : pageCount());
     }
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&printer)) return WorkEnd::Failed;
     // The printer's own resolution; the report is drawn in twips.
     const double scale = printer.resolution() / kTwipsPerInch;
     painter.scale(scale, scale);
-    for (int page = from; page <= to; ++page) {
-        if (page > from && !printer.newPage()) return false;
-        drawPage(painter, page - 1);
-    }
-    return painter.end();
+    const WorkEnd end = drawPages(painter, printer, from - 1, to - 1, pageDone);
+    // What was sent of an abandoned print is taken back from the printer.
+    if (end != WorkEnd::Done) printer.abort();
+    if (!painter.end() && end == WorkEnd::Done) return WorkEnd::Failed;
+    return end;
 }
 
 } // namespace pentarix::report

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/long_work.h"
 #include "platform/report/report_document.h"
 
 #include <QColor>
@@ -16,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -65,8 +67,17 @@ public:
     // Writes every page into a PDF file with its fonts embedded; false when
     // the file cannot be written.
     bool writePdf(const QString& path) const;
+    // The same, telling pageDone of each page written; when it answers false
+    // the writing stops. The pages go into a partial file beside the target,
+    // which takes the target's place only once every page is in it: a stop or
+    // a failure leaves no file behind and an earlier file unchanged.
+    platform::WorkEnd writePdf(const QString& path, const platform::UnitDone& pageDone) const;
     // Sends every page, or the pages from..to (1-based) the printer asks for.
     bool print(QPrinter& printer) const;
+    // The same, telling pageDone of each page sent; when it answers false the
+    // print is abandoned. A printer that prints into a file gets it whole or
+    // not at all, as a PDF does.
+    platform::WorkEnd print(QPrinter& printer, const platform::UnitDone& pageDone) const;
 
 private:
     struct Band {
@@ -84,6 +95,9 @@ private:
     static constexpr qsizetype kLayoutsKept = 50000;
 
     void paginate();
+    platform::WorkEnd drawPages(QPainter& painter, QPagedPaintDevice& device, int from, int to,
+                                const platform::UnitDone& pageDone) const;
+    platform::WorkEnd printPages(QPrinter& printer, const platform::UnitDone& pageDone) const;
     void drawBand(QPainter& painter, const Band& band, std::vector<std::pair<QRect, QColor>>& rules) const;
     void drawText(QPainter& painter, int section, std::size_t control, const QRect& box, const QString& text) const;
     static void drawRuns(QPainter& painter, const QList<QGlyphRun>& runs, const QRect& box, const QColor& color);

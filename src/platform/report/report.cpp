@@ -1,5 +1,7 @@
 #include "platform/report/report.h"
 
+#include "platform/long_work.h"
+#include "platform/report/preview_texts.h"
 #include "platform/report/preview_window.h"
 
 namespace pentarix::report {
@@ -53,6 +55,10 @@ void Report::addAction(Action action) {
     actions_.push_back(std::move(action));
 }
 
-bool Report::writePdf(const QString& path) const { return printout()->writePdf(path); }
+bool Report::writePdf(const QString& path, QWidget* owner) const {
+    const std::shared_ptr<const Printout> frozen = printout();
+    platform::LongWork work(owner, preview_texts::kPdfProgress, frozen->pageCount());
+    return frozen->writePdf(path, work.unitDone()) == platform::WorkEnd::Done;
+}
 
 } // namespace pentarix::report

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
+
 namespace pentarix::report {
 
 class PreviewWindow;
@@ -45,8 +47,9 @@ public:
     void Show();
     // The preview last shown, or nullptr once the operator has closed it.
     PreviewWindow* preview() const;
-    // Writes the report as it is now into a PDF file without a preview.
-    bool writePdf(const QString& path) const;
+    // Writes the report as it is now into a PDF file without a preview,
+    // showing its progress over owner (or the screen's middle) when long.
+    bool writePdf(const QString& path, QWidget* owner = nullptr) const;
 
     // An action of the report's owner, shown in every preview of the report
     // as a tool button after PDF; it is given the preview as its window.
