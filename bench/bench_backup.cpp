@@ -10,6 +10,7 @@
 // cp's, and the longest gap between two rounds of window events.
 #include "maintenance/backup.h"
 #include "support/bench_folder.h"
+#include "support/event_gaps.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,41 +68,7 @@ bool copied(benchmark::State& state, bool ok) {
     return false;
 }
 
-// Window events as the window sees them: a zero timer fires on every round of
-// event processing, and the longest wait between rounds is kept.
-class EventGaps {
-public:
-    EventGaps() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { tick(); });
-    }
-    void start() {
-        clock_.start();
-        timer_.start();
-    }
-    void stop() {
-        tick();
-        timer_.stop();
-    }
-    double longestMs() const { return gapsMs_.empty() ? 0 : *std::max_element(gapsMs_.begin(), gapsMs_.end()); }
-    // The wait that 99 of 100 rounds of events stay within, over every copy so far.
-    double percentile99Ms() const {
-        if (gapsMs_.empty()) return 0;
-        std::vector<double> sorted = gapsMs_;
-        const auto at = sorted.begin() + static_cast<std::ptrdiff_t>((sorted.size() - 1) * 99 / 100);
-        std::nth_element(sorted.begin(), at, sorted.end());
-        return *at;
-    }
-
-private:
-    void tick() {
-        gapsMs_.push_back(static_cast<double>(clock_.nsecsElapsed()) / 1e6);
-        clock_.restart();
-    }
-    QTimer timer_;
-    QElapsedTimer clock_;
-    std::vector<double> gapsMs_;
-};
+using pentarix::bench::EventGaps;
 
 std::map<std::string, double> secondsPerCopy;
 std::map<std::string, std::pair<double, double>> eventGapsMs; // longest, 99th percentile

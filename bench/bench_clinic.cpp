@@ -42,6 +42,7 @@
 #include "shell/frm1.h"
 #include "support/bench_folder.h"
 #include "support/clinic_data.h"
+#include "support/peak_memory.h"
 #include "support/quiet_modal.h"
 #include "support/raw_sqlite.h"
 #include "testing/frm_test.h"
@@ -79,6 +80,7 @@ using pentarix::bench::QuietModal;
 using pentarix::bench::RawDatabase;
 using pentarix::bench::clinicCode;
 using pentarix::bench::fail;
+using pentarix::bench::peakResidentKB;
 
 namespace {
 
@@ -769,15 +771,6 @@ void PeakMemory(benchmark::State& state) {
     state.counters["x_file"] = peak / fileMB;
     state.counters["qt_MB"] = baseline.peakMB["window"];
     state.SetLabel("peak after main, lookup and scoring windows; target x_file <= 3");
-}
-
-double peakResidentKB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble();
-    }
-    return 0;
 }
 
 void reportStage(const char* stage) {

@@ -9,6 +9,7 @@
 #include "scoring/list_export.h"
 #include "support/bench_folder.h"
 #include "support/clinic_data.h"
+#include "support/peak_memory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,6 +27,7 @@
 using pentarix::RecordView;
 using pentarix::bench::BenchFolder;
 using pentarix::bench::fail;
+using pentarix::bench::peakResidentKB;
 namespace list_export = pentarix::list_export;
 
 namespace {
@@ -107,15 +109,6 @@ void CsvWithAnswers(benchmark::State& state) {
     state.counters["ours_MB"] = static_cast<double>(QFileInfo(ours).size()) / 1e6;
     state.counters["sqlite3_MB"] = static_cast<double>(QFileInfo(theirs).size()) / 1e6;
     state.SetLabel("target x_sqlite3 <= 2");
-}
-
-double peakResidentKB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble();
-    }
-    return 0;
 }
 
 // The measuring process: the view of every examinee read, then the workbook
