@@ -3,6 +3,7 @@
 #include "data/data_error.h"
 #include "data/data_store.h"
 #include "maintenance/frmbackup_texts.h"
+#include "platform/long_work.h"
 #include "platform/modal.h"
 
 #include <QCoreApplication>
@@ -176,16 +177,6 @@ int syncToDisk(int fd, const std::function<void()>& whileWaiting) {
 // the copy keeps the pace of a plain file copy.
 constexpr qint64 kEventSliceMs = 4;
 
-// A partial file is named after its target, hidden and with an ending no
-// operator types, so that clearing leftovers can never take an operator's file.
-const QString kPartialPrefix = QStringLiteral(".");
-const QString kPartialSuffix = QStringLiteral(".pentarix-partial");
-
-bool isPartialCopyName(const QString& name) {
-    return name.size() > kPartialPrefix.size() + kPartialSuffix.size() && name.startsWith(kPartialPrefix) &&
-           name.endsWith(kPartialSuffix);
-}
-
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -233,17 +224,14 @@ quint32 bigEndian32(const unsigned char* bytes) {
 
 } // namespace
 
-QString partialCopyPath(const QString& target) {
-    const QFileInfo info(target);
-    return QDir(info.path()).filePath(kPartialPrefix + info.fileName() + kPartialSuffix);
-}
+QString partialCopyPath(const QString& target) { return platform::PartialFile::partialPathOf(target); }
 
 void removeLeftoverCopies(const QString& folder) {
     const QDir dir(folder);
     const auto names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
         // What cannot be removed stays; the next copy to its target tries again.
-        if (isPartialCopyName(name)) removeIfLeftover(native(dir.filePath(name)));
+        if (platform::PartialFile::isPartialName(name)) removeIfLeftover(native(dir.filePath(name)));
     }
 }
 

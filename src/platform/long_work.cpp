@@ -164,6 +164,13 @@ QString PartialFile::partialPathOf(const QString& target) {
     return QDir(info.path()).filePath(kPartialPrefix + info.fileName() + kPartialSuffix);
 }
 
+// Hidden and with an ending no operator types, so that clearing leftovers can
+// never take an operator's file.
+bool PartialFile::isPartialName(const QString& name) {
+    return name.size() > kPartialPrefix.size() + kPartialSuffix.size() && name.startsWith(kPartialPrefix) &&
+           name.endsWith(kPartialSuffix);
+}
+
 bool PartialFile::prepare() {
     const QFileInfo info(partial_);
     if (!info.exists() && !info.isSymLink()) return true;

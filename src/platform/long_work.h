@@ -71,7 +71,11 @@ public:
     PartialFile(const PartialFile&) = delete;
     PartialFile& operator=(const PartialFile&) = delete;
 
+    // The partial name of a target; the one place the naming lives, so that
+    // clearing leftovers finds every partial file the program writes.
     static QString partialPathOf(const QString& target);
+    // Whether a file name is a partial file's name.
+    static bool isPartialName(const QString& name);
     const QString& path() const noexcept { return partial_; }
     // Clears a partial file that an interrupted run left under the name;
     // false when one stays in the way.

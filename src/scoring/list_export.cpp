@@ -3,6 +3,7 @@
 #include "common/module7.h"
 #include "data/record_view.h"
 #include "data/sqlite.h"
+#include "platform/long_work.h"
 #include "scoring/export_texts.h"
 #include "scoring/frmk_lid.h"
 #include "scoring/report_texts.h"
@@ -389,10 +390,7 @@ QStringList headers(const Options& options) {
     return out;
 }
 
-QString partialPath(const QString& target) {
-    const QFileInfo info(target);
-    return QDir(info.path()).filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".pentarix-partial"));
-}
+QString partialPath(const QString& target) { return platform::PartialFile::partialPathOf(target); }
 
 Result write(RecordView& rows, const Options& options, Format format, const QString& target) {
     const Table table(rows, options);
